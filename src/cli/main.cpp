@@ -1,0 +1,48 @@
+// pentad-cli: the program's core without a window, for scripts, batch work and tests.
+
+#include "cli_context.h"
+#include "draw_commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const kUsage = "用法：pentad-cli [--home DIR] COMMAND [ARGS]\n"
+                           "  import FILE   导入开奖数据（文本或 CSV 文件）\n"
+                           "  draws         列出已保存的开奖数据\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = app.arguments().mid(1);
+    QString optionError;
+    const QString homeOption = pentad::app::takeHomeOption(args, &optionError);
+    if (!optionError.isEmpty() || args.isEmpty()) {
+        if (!optionError.isEmpty())
+            err << optionError << Qt::endl;
+        err << kUsage;
+        return kExitUsage;
+    }
+
+    const std::map<QString, std::function<int(CliContext&)>> commands = {
+        {QStringLiteral("import"), runImport},
+        {QStringLiteral("draws"), runDraws},
+    };
+    const auto command = commands.find(args.takeFirst());
+    if (command == commands.end()) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    const QString home = pentad::app::resolveDataHome(QCoreApplication::applicationDirPath(), homeOption);
+    CliContext context{args, pentad::app::DataPaths(home), out, err};
+    return command->second(context);
+}
