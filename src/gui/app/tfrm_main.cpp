@@ -66,7 +66,7 @@ TfrmMain::TfrmMain(const app::DataPaths& paths, QWidget* parent)
 
     applyGeometry(settings_.windowGeometry());
     statusPanels_[2]->setText(app::dateAndWeekdayText(
-        QDate::currentDate(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+        QDate::currentDate(), QLocale(QLocale::Chinese, QLocale::China).toString(QDate::currentDate(), QLocale::ShortFormat)));
     periodsPerTrendPage_ = settings_.futurePeriodsPerPage();
     labZSPC_->setText(QStringLiteral("每页 %1 期").arg(periodsPerTrendPage_));
     connectStore();
