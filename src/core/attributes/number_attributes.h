@@ -30,21 +30,16 @@ constexpr int minDigit(const Digits& d) {
 }
 constexpr int span(const Digits& d) { return maxDigit(d) - minDigit(d); }
 
-// The positions (bit i-1 for ordinal i, 1 = 万) holding the largest / smallest digit.
-constexpr int maxPositions(const Digits& d) {
-    const int m = maxDigit(d);
+// The positions (bit i-1 for ordinal i, 1 = 万) holding a digit value.
+constexpr int positionsOf(const Digits& d, int value) {
     int bits = 0;
     for (int i = 0; i < 5; ++i)
-        bits |= (d[static_cast<std::size_t>(i)] == m) << i;
+        bits |= (d[static_cast<std::size_t>(i)] == value) << i;
     return bits;
 }
-constexpr int minPositions(const Digits& d) {
-    const int m = minDigit(d);
-    int bits = 0;
-    for (int i = 0; i < 5; ++i)
-        bits |= (d[static_cast<std::size_t>(i)] == m) << i;
-    return bits;
-}
+// 最大位 / 最小位: every position holding the largest / smallest digit.
+constexpr int maxPositions(const Digits& d) { return positionsOf(d, maxDigit(d)); }
+constexpr int minPositions(const Digits& d) { return positionsOf(d, minDigit(d)); }
 
 constexpr int acValue(const Digits& d) {
     bool seen[10] = {};
