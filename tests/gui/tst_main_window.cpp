@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -203,12 +204,21 @@ private Q_SLOTS:
     void menuItemsOfMissingWorkAreDisabled() {
         QTemporaryDir home;
         TfrmMain window{app::DataPaths(home.path())};
-        for (const char* name : {"mnuSave", "mnuPrintNow", "mnuInsert", "mnuChange", "munOpenResult",
+        for (const char* name : {"mnuPrintNow", "mnuInsert", "mnuChange", "munOpenResult",
                                  "mnuSet", "mnuBeiTou", "mnuDataDown"})
             QVERIFY2(!window.findChild<QAction*>(name)->isEnabled(), name);
         for (const char* name : {"mnuClose", "mnuGD", "mnuSelect", "mnuJiao", "mnuImport", "mnuAbout"})
             QVERIFY2(window.findChild<QAction*>(name)->isEnabled(), name);
         QCOMPARE(window.findChild<QToolButton*>("SBtnGridData")->toolTip(), QStringLiteral("表格分析"));
+        // "保存(&S)" follows the panel in front: only panels that can save enable it.
+        auto* lottery = window.findChild<QMenu*>("mnuLottery");
+        auto* save = window.findChild<QAction*>("mnuSave");
+        window.SBSelectClick();
+        Q_EMIT lottery->aboutToShow();
+        QVERIFY(!save->isEnabled());
+        window.SBtnGridDataClick();
+        Q_EMIT lottery->aboutToShow();
+        QVERIFY(save->isEnabled());
         QCOMPARE(window.findChild<QToolButton*>("SBCX")->text(), QStringLiteral("查  询"));
     }
 

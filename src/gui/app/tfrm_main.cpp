@@ -1,5 +1,6 @@
 #include "app/tfrm_main.h"
 
+#include "analysis/basic_analysis_panel.h"
 #include "app/calendar_text.h"
 #include "app/product.h"
 #include "app/status_windows.h"
@@ -81,6 +82,14 @@ void TfrmMain::buildPanels() {
     views_ = new QStackedWidget(this);
     views_->setObjectName(QStringLiteral("viewArea"));
     for (const PanelInfo& info : kPanels) {
+        if (info.code == kPanelGridData) {
+            auto* basic = new BasicAnalysisPanel(*this, views_);
+            basic->setObjectName(QString::fromLatin1(info.name));
+            registerSaver(info.code, [basic] { basic->saveTable(); });
+            panels_[info.code] = basic;
+            views_->addWidget(basic);
+            continue;
+        }
         auto* panel = new QWidget(views_);
         panel->setObjectName(QString::fromLatin1(info.name));
         auto* layout = new QVBoxLayout(panel);
@@ -183,6 +192,15 @@ void TfrmMain::registerView(int code, ViewBuilder builder) {
 
 void TfrmMain::registerViewRadio(int panel, QRadioButton* radio, int code) {
     viewRadios_[panel].emplace_back(radio, code);
+}
+
+void TfrmMain::registerSaver(int panel, std::function<void()> save) {
+    savers_[panel] = std::move(save);
+}
+
+void TfrmMain::mnuSaveClick() {
+    if (const auto it = savers_.find(currentPanel_); it != savers_.end())
+        it->second();
 }
 
 void TfrmMain::RefreshCurrentView(QObject* sender) {

@@ -54,6 +54,9 @@ public:
     // order the panel switch tests them.
     void registerView(int code, ViewBuilder builder);
     void registerViewRadio(int panel, QRadioButton* radio, int code);
+    // What "保存(&S)" does while the panel is in front; the item is disabled for panels
+    // without one.
+    void registerSaver(int panel, std::function<void()> save);
 
     void RefreshCurrentView(QObject* sender);
     void ReloadDraws(DrawChange change);
@@ -89,6 +92,7 @@ private:
     void rangeChanged(pentad::store::RangePair pair);
 
     // Menu and toolbar handlers without a panel of their own.
+    void mnuSaveClick();
     void mnuImportClick();
     void mnuJiaoClick();
     void mnuHelpClick();
@@ -115,4 +119,5 @@ private:
     bool destroyed_ = false;
     std::array<ViewBuilder, kViewCodeCount> viewBuilders_{};
     std::map<int, std::vector<std::pair<QRadioButton*, int>>> viewRadios_;
+    std::map<int, std::function<void()>> savers_;
 };

@@ -86,7 +86,9 @@ void TfrmMain::buildMenu() {
     };
 
     QMenu* lottery = menu("mnuLottery", "我的彩票(&M)");
-    add(lottery, "mnuSave", "保存(&S)", nullptr);
+    QAction* save = add(lottery, "mnuSave", "保存(&S)", &TfrmMain::mnuSaveClick);
+    connect(lottery, &QMenu::aboutToShow, this,
+            [this, save] { save->setEnabled(savers_.contains(currentPanel_)); });
     QMenu* print = lottery->addMenu(QStringLiteral("打印(&P)"));
     print->setObjectName(QStringLiteral("mnuPrint"));
     print->setEnabled(false);

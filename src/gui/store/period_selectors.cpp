@@ -1,7 +1,7 @@
 #include "store/period_selectors.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -10,9 +10,9 @@ using pentad::store::RangePair;
 
 PeriodSelectors::PeriodSelectors(QObject* parent) : QObject(parent) {}
 
-QWidget* PeriodSelectors::makeBar(RangePair pair, QWidget* parent) {
+QWidget* PeriodSelectors::makeBar(RangePair pair, QWidget* parent, Qt::Orientation orientation) {
     auto* bar = new QWidget(parent);
-    auto* layout = new QHBoxLayout(bar);
+    auto* layout = new QGridLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
     Pair& p = pairs_[pair];
     const int n = static_cast<int>(pair);
@@ -25,12 +25,13 @@ QWidget* PeriodSelectors::makeBar(RangePair pair, QWidget* parent) {
         combo->setMinimumContentsLength(7);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
-    layout->addWidget(new QLabel(QStringLiteral("起始期号："), bar));
-    layout->addWidget(p.start);
-    layout->addSpacing(8);
-    layout->addWidget(new QLabel(QStringLiteral("终止期号："), bar));
-    layout->addWidget(p.end);
-    layout->addStretch(1);
+    const bool row = orientation == Qt::Horizontal;
+    layout->addWidget(new QLabel(QStringLiteral("起始期号："), bar), 0, 0);
+    layout->addWidget(p.start, row ? 0 : 1, row ? 1 : 0);
+    layout->addWidget(new QLabel(QStringLiteral("终止期号："), bar), row ? 0 : 2, row ? 2 : 0);
+    layout->addWidget(p.end, row ? 0 : 3, row ? 3 : 0);
+    if (row)
+        layout->setColumnStretch(4, 1);
     connect(p.start, &QComboBox::currentIndexChanged, this, [this, pair] { startChanged(pair); });
     connect(p.end, &QComboBox::currentIndexChanged, this, [this, pair] { endChanged(pair); });
     return bar;

@@ -17,8 +17,9 @@ class PeriodSelectors : public QObject {
 public:
     explicit PeriodSelectors(QObject* parent);
 
-    // A row "起始期号： [..] 终止期号： [..]" holding the pair's two selectors.
-    QWidget* makeBar(pentad::store::RangePair pair, QWidget* parent);
+    // "起始期号： [..] 终止期号： [..]" holding the pair's two selectors, in a row or stacked.
+    QWidget* makeBar(pentad::store::RangePair pair, QWidget* parent,
+                     Qt::Orientation orientation = Qt::Horizontal);
 
     QComboBox* start(pentad::store::RangePair pair) const;
     QComboBox* end(pentad::store::RangePair pair) const;

@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include <algorithm>
+
 using pentad::analysis::Table;
 
 TableModel::TableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -62,6 +64,10 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
 void applyColumns(QTableView* view, const Table& table) {
     for (int c = 0; c < table.columnCount(); ++c) {
         view->setColumnHidden(c, !table.column(c).visible);
-        view->setColumnWidth(c, table.column(c).width);
+        // The table's width is what files and printouts use; on screen a column never clips
+        // its heading or its texts.
+        const int fit = std::max(static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(c),
+                                 view->horizontalHeader()->sectionSizeHint(c));
+        view->setColumnWidth(c, std::max(table.column(c).width, fit));
     }
 }

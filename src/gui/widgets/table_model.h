@@ -24,5 +24,6 @@ private:
 };
 
 class QTableView;
-// Column widths and visibility of the model's table onto a view.
+// Column visibility and widths of the model's table onto a view (widened where the view's
+// font needs more room).
 void applyColumns(QTableView* view, const pentad::analysis::Table& table);
