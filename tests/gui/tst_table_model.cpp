@@ -32,7 +32,8 @@ private Q_SLOTS:
         QTableView view;
         view.setModel(&model);
         applyColumns(&view, model.table());
-        QCOMPARE(view.columnWidth(0), 60);
+        QVERIFY(view.columnWidth(0) >= 60); // never narrower than the table says
+        QVERIFY(view.columnWidth(0) >= view.fontMetrics().horizontalAdvance("2013001"));
         QVERIFY(view.isColumnHidden(2));
         QVERIFY(!view.isColumnHidden(1));
     }
