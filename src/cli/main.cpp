@@ -2,6 +2,7 @@
 
 #include "cli_context.h"
 #include "draw_commands.h"
+#include "report_commands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -14,7 +15,9 @@ namespace {
 
 const char* const kUsage = "用法：pentad-cli [--home DIR] COMMAND [ARGS]\n"
                            "  import FILE   导入开奖数据（文本或 CSV 文件）\n"
-                           "  draws         列出已保存的开奖数据\n";
+                           "  draws         列出已保存的开奖数据\n"
+                           "  report basic --view CODE [--from P] [--to P] [--step N] [--positions 12345] [--csv FILE]\n"
+                           "                基本分析报表\n";
 
 } // namespace
 
@@ -36,6 +39,7 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int(CliContext&)>> commands = {
         {QStringLiteral("import"), runImport},
         {QStringLiteral("draws"), runDraws},
+        {QStringLiteral("report"), runReport},
     };
     const auto command = commands.find(args.takeFirst());
     if (command == commands.end()) {
