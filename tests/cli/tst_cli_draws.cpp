@@ -1,25 +1,9 @@
 #include <QFile>
-#include <QProcess>
+#include "cli_runner.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(PENTAD_CLI), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestCliDraws : public QObject {
     Q_OBJECT
@@ -31,12 +15,12 @@ private Q_SLOTS:
         QVERIFY(in.open(QIODevice::WriteOnly));
         in.write("13002 5 4 3 2 1\r\n2013001,2013-01-01,00007\r\nnonsense\r\n");
         in.close();
-        const Run imported = runCli({"--home", home.path(), "import", file});
+        const CliRun imported = runCli({"--home", home.path(), "import", file});
         QCOMPARE(imported.exitCode, 0);
         QVERIFY2(imported.out.contains(QStringLiteral("新增 2 期，跳过 0 期，拒绝 1 行")), qPrintable(imported.out));
         QVERIFY(imported.out.contains(QStringLiteral("第 3 行")));
 
-        const Run listed = runCli({"draws", "--home", home.path()});
+        const CliRun listed = runCli({"draws", "--home", home.path()});
         QCOMPARE(listed.exitCode, 0);
         QCOMPARE(listed.out, QStringLiteral("period,d1,d2,d3,d4,d5\n2013001,0,0,0,0,7\n2013002,5,4,3,2,1\n"));
 
@@ -54,7 +38,7 @@ private Q_SLOTS:
         QCOMPARE(runCli({}).exitCode, 2);
         QCOMPARE(runCli({"--home", home.path(), "unknown"}).exitCode, 2);
         QCOMPARE(runCli({"--home", home.path(), "import"}).exitCode, 2);
-        const Run missing = runCli({"--home", home.path(), "import", home.filePath("missing.csv")});
+        const CliRun missing = runCli({"--home", home.path(), "import", home.filePath("missing.csv")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains("missing.csv"));
 
@@ -63,7 +47,7 @@ private Q_SLOTS:
         QVERIFY(notDb.open(QIODevice::WriteOnly));
         notDb.write("plain text");
         notDb.close();
-        const Run refused = runCli({"--home", home.path(), "draws"});
+        const CliRun refused = runCli({"--home", home.path(), "draws"});
         QCOMPARE(refused.exitCode, 1);
         QVERIFY(refused.err.contains("draws.db"));
     }

@@ -1,25 +1,9 @@
 #include <QFile>
-#include <QProcess>
+#include "cli_runner.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(PENTAD_CLI), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestCliReport : public QObject {
     Q_OBJECT
@@ -36,12 +20,12 @@ private Q_SLOTS:
     }
 
     void printsAReport() {
-        const Run run = runCli({"--home", home_.path(), "report", "basic", "--view", "67", "--to", "2013201"});
+        const CliRun run = runCli({"--home", home_.path(), "report", "basic", "--view", "67", "--to", "2013201"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("期号\t万\t千\t百\t十\t个\t除 7余数\t除 9余数\t除11余数\t除13余数\t除17余数\t除19余数\t除23余数\n"
                                          "2013201\t0\t0\t0\t0\t7\t0\t7\t7\t7\t7\t7\t7\n"));
         // The default range starts at 2013201 and ends with the newest draw.
-        const Run overview = runCli({"--home", home_.path(), "report", "basic", "--view", "47"});
+        const CliRun overview = runCli({"--home", home_.path(), "report", "basic", "--view", "47"});
         QCOMPARE(overview.out.count('\n'), 3);
         QVERIFY(overview.out.endsWith(QStringLiteral("2013202\t1\t2\t2\t9\t9\t23\t3:2\t2:3\t3:2\t1:2:2:0:0\t2:1:2\t1-9\t8\t1,2\t2,2|9,9\n")));
     }
@@ -71,7 +55,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
-        const Run run = runCli(QStringList{"--home", home_.path(), "report", "basic"} + args);
+        const CliRun run = runCli(QStringList{"--home", home_.path(), "report", "basic"} + args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
