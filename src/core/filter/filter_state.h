@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <map>
+
+// The state of the filter controls as a plain value: per control name its text, tick and
+// selected index, and the five pad texts. The panel reads and writes it, filter files store
+// it, the engine compiles it. Controls not in the map read as empty, unticked, index 0.
+namespace pentad::filter {
+
+struct ControlValue {
+    QString text;
+    bool checked = false;
+    int index = 0;
+};
+
+class FilterState {
+public:
+    std::array<QString, 5> pads; // 万 千 百 十 个
+
+    QString text(const QString& name) const;
+    bool checked(const QString& name) const;
+    int index(const QString& name) const;
+
+    void setText(const QString& name, const QString& text) { controls_[name].text = text; }
+    void setChecked(const QString& name, bool checked) { controls_[name].checked = checked; }
+    void setIndex(const QString& name, int index) { controls_[name].index = index; }
+
+    const std::map<QString, ControlValue>& controls() const { return controls_; }
+
+private:
+    std::map<QString, ControlValue> controls_;
+};
+
+} // namespace pentad::filter
