@@ -49,46 +49,45 @@ QStringList splitEntries(QStringView text) {
     return entries;
 }
 
-std::vector<Entry> parseEntryList(QStringView text, ValueForm form) {
-    std::vector<Entry> entries;
-    for (const QString& entry : splitEntries(text)) {
-        const auto parts = headAndValues(entry);
-        if (!parts)
-            continue;
-        const attr::PositionSet positions(parts->first);
-        if (positions.isEmpty())
-            continue;
-        entries.push_back({positions, parseValueList(parts->second, form)});
-    }
+namespace {
+
+// Calls `make(head, values)` for every entry with a "|" and collects what it returns.
+template <class T, class Make> std::vector<T> headedEntries(QStringView text, Make make) {
+    std::vector<T> entries;
+    for (const QString& entry : splitEntries(text))
+        if (const auto parts = headAndValues(entry))
+            if (std::optional<T> parsed = make(parts->first, parts->second))
+                entries.push_back(std::move(*parsed));
     return entries;
+}
+
+} // namespace
+
+std::vector<Entry> parseEntryList(QStringView text, ValueForm form) {
+    return headedEntries<Entry>(text, [form](QStringView head, QStringView values) -> std::optional<Entry> {
+        const attr::PositionSet positions(head);
+        if (positions.isEmpty())
+            return std::nullopt;
+        return Entry{positions, parseValueList(values, form)};
+    });
 }
 
 std::vector<DigitEntry> parseDigitEntryList(QStringView text) {
-    std::vector<DigitEntry> entries;
-    for (const QString& entry : splitEntries(text)) {
-        const auto parts = headAndValues(entry);
-        if (!parts)
-            continue;
-        const attr::DigitMask digits = attr::digitMaskOf(parts->first);
+    return headedEntries<DigitEntry>(text, [](QStringView head, QStringView values) -> std::optional<DigitEntry> {
+        const attr::DigitMask digits = attr::digitMaskOf(head);
         if (digits == 0)
-            continue;
-        entries.push_back({digits, parseValueList(parts->second)});
-    }
-    return entries;
+            return std::nullopt;
+        return DigitEntry{digits, parseValueList(values)};
+    });
 }
 
 std::vector<PatternEntry> parsePatternEntryList(QStringView text) {
-    std::vector<PatternEntry> entries;
-    for (const QString& entry : splitEntries(text)) {
-        const auto parts = headAndValues(entry);
-        if (!parts)
-            continue;
-        const attr::PositionSet positions(parts->first);
+    return headedEntries<PatternEntry>(text, [](QStringView head, QStringView values) -> std::optional<PatternEntry> {
+        const attr::PositionSet positions(head);
         if (positions.isEmpty())
-            continue;
-        entries.push_back({positions, QLatin1Char(',') + parts->second.toString() + QLatin1Char(',')});
-    }
-    return entries;
+            return std::nullopt;
+        return PatternEntry{positions, QLatin1Char(',') + values.toString() + QLatin1Char(',')};
+    });
 }
 
 std::optional<std::array<attr::DigitMask, 5>> parseFiveGroups(QStringView text) {
