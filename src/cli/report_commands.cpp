@@ -76,9 +76,7 @@ int runReport(CliContext& context) {
     store::DrawStore store;
     if (!openStore(context, store))
         return kExitFailed;
-    QStringList periods;
-    for (auto it = store.newestFirst().rbegin(); it != store.newestFirst().rend(); ++it)
-        periods << QString::number(it->period);
+    const QStringList periods = store.periodTextsOldestFirst();
     const auto defaults = store::defaultSelection(store::RangePair::Basic, periods);
     const QString from = options.contains(QStringLiteral("--from")) ? options[QStringLiteral("--from")]
                                                                     : periods.value(defaults.start);

@@ -159,6 +159,14 @@ std::optional<int> DrawStore::newestPeriod() const {
     return draws_.front().period;
 }
 
+QStringList DrawStore::periodTextsOldestFirst() const {
+    QStringList periods;
+    periods.reserve(static_cast<qsizetype>(draws_.size()));
+    for (auto it = draws_.rbegin(); it != draws_.rend(); ++it)
+        periods << QString::number(it->period);
+    return periods;
+}
+
 std::vector<Draw> DrawStore::range(int from, int to, Order order) const {
     // draws_ is sorted by period descending: the range is one contiguous slice.
     const auto first = std::lower_bound(draws_.begin(), draws_.end(), to,

@@ -3,6 +3,7 @@
 #include "store/draw.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <optional>
@@ -35,6 +36,8 @@ public:
     const std::vector<Draw>& newestFirst() const { return draws_; }
     bool isEmpty() const { return draws_.empty(); }
     std::optional<int> newestPeriod() const;
+    // Every stored period as seven-digit text, oldest first (the lists of the range selectors).
+    QStringList periodTextsOldestFirst() const;
     bool contains(int period) const { return indexOf(period).has_value(); }
 
     // Draws with from <= period <= to, in the order asked for.

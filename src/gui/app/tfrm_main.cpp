@@ -172,11 +172,7 @@ void TfrmMain::connectStore() {
 }
 
 void TfrmMain::FillPeriodLists() {
-    QStringList periods;
-    periods.reserve(static_cast<qsizetype>(store_.newestFirst().size()));
-    for (auto it = store_.newestFirst().rbegin(); it != store_.newestFirst().rend(); ++it)
-        periods << QString::number(it->period);
-    periodSelectors_->fill(periods);
+    periodSelectors_->fill(store_.periodTextsOldestFirst());
 }
 
 void TfrmMain::fillBetPeriods() {
