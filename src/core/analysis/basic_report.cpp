@@ -98,8 +98,6 @@ QString positionNames(int bits) {
 
 std::vector<int> allDigits(const Digits& d) { return {d.begin(), d.end()}; }
 
-Digits digitsOf(const store::Draw& draw) { return draw.digits; }
-
 QStringList reportCells(int code, const RowInput& in) {
     const Digits& d = in.digits;
     const std::vector<int> five = allDigits(d);
@@ -169,7 +167,7 @@ QStringList reportCells(int code, const RowInput& in) {
     case 57: {
         if (!in.before)
             return {};
-        const attr::ClassSets against = attr::neighbourSets(digitsOf(*in.before));
+        const attr::ClassSets against = attr::neighbourSets(in.before->digits);
         const attr::ClassSets next = attr::neighbourSets(d);
         const int group = attr::classGroup(d, against);
         return {attr::classPatternText(d, against, attr::kNeighbourSymbols), num(group / 100),
@@ -179,8 +177,8 @@ QStringList reportCells(int code, const RowInput& in) {
     case 60: {
         if (!in.before || !in.before2)
             return {};
-        const attr::ClassSets against = attr::repeatSets(digitsOf(*in.before), digitsOf(*in.before2));
-        const attr::ClassSets next = attr::repeatSets(d, digitsOf(*in.before));
+        const attr::ClassSets against = attr::repeatSets(in.before->digits, in.before2->digits);
+        const attr::ClassSets next = attr::repeatSets(d, in.before->digits);
         const int group = attr::classGroup(d, against);
         return {attr::classPatternText(d, against, attr::kRepeatSymbols), num(group / 100),
                 num(group / 10 % 10), num(group % 10), attr::setText(next.sets[0]),
@@ -189,23 +187,12 @@ QStringList reportCells(int code, const RowInput& in) {
     case 61:
         return {num(attr::weightedSum(d)), num(attr::reverseWeightedSum(d))};
     case 62: {
-        const QString text = consecutiveText(t);
-        int marked = 0;
-        for (QChar c : text)
-            marked += c.isDigit();
-        return {text, num(marked), num(consecutiveRuns(t))};
+        const attr::Consecutive c = attr::consecutive(t);
+        return {consecutiveText(t), num(c.count), num(c.groups)};
     }
     case 63: {
-        int occurs[10] = {};
-        for (int x : t)
-            ++occurs[x];
-        int repeating = 0;
-        int groups = 0;
-        for (int n : occurs) {
-            repeating += n > 1 ? n : 0;
-            groups += n > 1;
-        }
-        return {repeatText(t), num(repeating), num(groups)};
+        const attr::Same repeats = attr::same(t);
+        return {repeatText(t), num(repeats.count), num(repeats.groups)};
     }
     case 64:
         return {compare(d[0], d[1]), compare(d[1], d[2]), compare(d[2], d[3]), compare(d[3], d[4]),
@@ -339,6 +326,7 @@ std::optional<Table> buildBasicReport(const store::DrawStore& store, const store
     if (code == 57 || code == 60)
         rows = std::max(0, rows - 1);
     table.resizeRows(rows);
+    const bool allPositions = usesAllPositions(code);
     // Bottom up: the newest draw in the last row, each row above step draws older.
     for (int row = rows - 1, at = 0; row >= 0; --row, at += step) {
         const store::Draw& draw = draws[static_cast<std::size_t>(at)];
@@ -348,7 +336,7 @@ std::optional<Table> buildBasicReport(const store::DrawStore& store, const store
         RowInput in;
         in.digits = draw.digits;
         for (int i = 0; i < 5; ++i)
-            if (options.ticked[static_cast<std::size_t>(i)] || usesAllPositions(code))
+            if (allPositions || options.ticked[static_cast<std::size_t>(i)])
                 in.ticked.push_back(draw.digits[static_cast<std::size_t>(i)]);
         const auto earlier = store.olderThan(draw.period, 2);
         in.before = !earlier.empty() ? &earlier[0] : nullptr;
@@ -362,20 +350,8 @@ std::optional<Table> buildBasicReport(const store::DrawStore& store, const store
     return table;
 }
 
-namespace {
-// Marks every digit value that differs by 1 from another of the digits (9 and 0 do not).
-std::array<bool, 10> consecutiveValues(const std::vector<int>& digits) {
-    std::array<bool, 10> marked{};
-    for (std::size_t i = 0; i < digits.size(); ++i)
-        for (std::size_t j = i + 1; j < digits.size(); ++j)
-            if (std::abs(digits[i] - digits[j]) == 1)
-                marked[static_cast<std::size_t>(digits[i])] = marked[static_cast<std::size_t>(digits[j])] = true;
-    return marked;
-}
-} // namespace
-
 QString consecutiveText(const std::vector<int>& digits) {
-    const auto marked = consecutiveValues(digits);
+    const auto marked = attr::consecutiveMarks(digits);
     QString text;
     for (int v = 0; v < 10; ++v) {
         if (!marked[static_cast<std::size_t>(v)])
@@ -387,24 +363,16 @@ QString consecutiveText(const std::vector<int>& digits) {
     return text;
 }
 
-int consecutiveRuns(const std::vector<int>& digits) {
-    const auto marked = consecutiveValues(digits);
-    int runs = 0;
-    for (int v = 0; v < 10; ++v)
-        runs += marked[static_cast<std::size_t>(v)] && (v == 0 || !marked[static_cast<std::size_t>(v - 1)]);
-    return runs;
-}
+int consecutiveRuns(const std::vector<int>& digits) { return attr::consecutive(digits).groups; }
 
 QString repeatText(const std::vector<int>& digits) {
-    int occurs[10] = {};
-    for (int d : digits)
-        ++occurs[d];
+    const auto occurs = attr::occurrences(digits);
     QString text;
     for (int v = 0; v < 10; ++v) {
-        if (occurs[v] < 2)
+        if (occurs[static_cast<std::size_t>(v)] < 2)
             continue;
         QStringList copies;
-        for (int i = 0; i < occurs[v]; ++i)
+        for (int i = 0; i < occurs[static_cast<std::size_t>(v)]; ++i)
             copies << QString::number(v);
         text += copies.join(QLatin1Char(',')) + QLatin1Char('|');
     }

@@ -3,6 +3,7 @@
 #include "attributes/digit_classes.h"
 
 #include <cstdlib>
+#include <iterator>
 
 // Attributes of a whole five-digit number. Pure, cheap and free of allocation: the filter
 // runs them up to 100,000 times per condition.
@@ -125,24 +126,41 @@ constexpr int twoCode(const Digits& d, int i) {
     return d[static_cast<std::size_t>(i)] * 10 + d[static_cast<std::size_t>(i + 1)];
 }
 
-// 连号: distinct values that differ by 1 from another digit (9 and 0 are not consecutive),
-// and the runs they form.
+// The attributes below take the five digits or any other run of digits (the ticked positions
+// of a report, say).
+
+// 连号 marks: every digit value that differs by 1 from another of the digits (9 and 0 do not).
+template <class Run> constexpr std::array<bool, 10> consecutiveMarks(const Run& digits) {
+    std::array<bool, 10> marked{};
+    const std::size_t n = std::size(digits);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j)
+            if (std::abs(int(digits[i]) - int(digits[j])) == 1)
+                marked[static_cast<std::size_t>(digits[i])] = marked[static_cast<std::size_t>(digits[j])] = true;
+    return marked;
+}
+
+// 连号: how many values are marked, and the runs they form.
 struct Consecutive {
     int count = 0;
     int groups = 0;
 };
-constexpr Consecutive consecutive(const Digits& d) {
-    bool marked[10] = {};
-    for (int i = 0; i < 5; ++i)
-        for (int j = i + 1; j < 5; ++j)
-            if (std::abs(d[static_cast<std::size_t>(i)] - d[static_cast<std::size_t>(j)]) == 1)
-                marked[d[static_cast<std::size_t>(i)]] = marked[d[static_cast<std::size_t>(j)]] = true;
+template <class Run> constexpr Consecutive consecutive(const Run& digits) {
+    const auto marked = consecutiveMarks(digits);
     Consecutive c;
-    for (int v = 0; v < 10; ++v) {
+    for (std::size_t v = 0; v < 10; ++v) {
         c.count += marked[v];
         c.groups += marked[v] && (v == 0 || !marked[v - 1]);
     }
     return c;
+}
+
+// How often each digit value occurs.
+template <class Run> constexpr std::array<int, 10> occurrences(const Run& digits) {
+    std::array<int, 10> occurs{};
+    for (auto x : digits)
+        ++occurs[static_cast<std::size_t>(x)];
+    return occurs;
 }
 
 // 同号: digits whose value occurs at least twice, and how many such values there are.
@@ -150,12 +168,9 @@ struct Same {
     int count = 0;
     int groups = 0;
 };
-constexpr Same same(const Digits& d) {
-    int occurs[10] = {};
-    for (int x : d)
-        ++occurs[x];
+template <class Run> constexpr Same same(const Run& digits) {
     Same s;
-    for (int n : occurs) {
+    for (int n : occurrences(digits)) {
         if (n > 1) {
             s.count += n;
             ++s.groups;

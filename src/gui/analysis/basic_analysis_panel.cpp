@@ -119,19 +119,20 @@ QWidget* BasicAnalysisPanel::makeSettingsColumn() {
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return area;
     };
-    pageGD_->addTab(scrolling(makeReportPage(1, {47, 48, 49, 50, 51, 52, 53, 54, 56, 57, 60, 61, 62, 63, 64, 65, 66})),
-                    QStringLiteral("1"));
-    pageGD_->addTab(scrolling(makeReportPage(2, {67})), QStringLiteral("2"));
+    for (int page : {1, 2})
+        pageGD_->addTab(scrolling(makeReportPage(page)), QString::number(page));
     layout->addWidget(pageGD_, 1);
     return column;
 }
 
-QWidget* BasicAnalysisPanel::makeReportPage(int page, const std::vector<int>& codes) {
+QWidget* BasicAnalysisPanel::makeReportPage(int page) {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("pnGDRDO%1").arg(page));
     auto* layout = new QVBoxLayout(panel);
     layout->setSpacing(2);
-    for (int code : codes) {
+    for (int code : analysis::kBasicViewCodes) {
+        if (analysis::basicReportPage(code) != page)
+            continue;
         const ReportInfo& info = kReports.at(code);
         auto* radio = new QRadioButton(QString::fromUtf8(info.caption), panel);
         radio->setObjectName(QString::fromLatin1(info.name));

@@ -31,7 +31,7 @@ private:
         int code;
     };
     QWidget* makeSettingsColumn();
-    QWidget* makeReportPage(int page, const std::vector<int>& codes);
+    QWidget* makeReportPage(int page);
     void EnableGDPositions(int code);
     void UncheckOtherGDPages(int page);
 

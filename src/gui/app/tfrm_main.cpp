@@ -96,7 +96,7 @@ void TfrmMain::buildPanels() {
         for (const auto& [pair, code] : kPairPanels)
             if (code == info.code)
                 layout->addWidget(periodSelectors_->makeBar(pair, panel));
-        auto* placeholder = new QLabel(QStringLiteral("%1").arg(QString::fromUtf8(info.title)), panel);
+        auto* placeholder = new QLabel(QString::fromUtf8(info.title), panel);
         placeholder->setAlignment(Qt::AlignCenter);
         placeholder->setEnabled(false);
         layout->addWidget(placeholder, 1);
