@@ -1,191 +1,314 @@
 #include "filter/condition_compiler.h"
 
 #include "attributes/group_forms.h"
-#include "attributes/number_attributes.h"
-#include "attributes/position_set.h"
+#include "attributes/history_classes.h"
+#include "filter/catalogue.h"
+#include "filter/history_fills.h"
+#include "filter/list_fills.h"
+#include "filter/positional_fills.h"
 #include "filter/value_syntax.h"
 
-#include <functional>
+#include <algorithm>
 
 namespace pentad::filter {
 
 namespace {
 
-using attr::Digits;
-using attr::PositionSet;
-using OverPositions = std::function<int(const Digits&, const PositionSet&)>;
-using Whole = std::function<int(const Digits&)>;
+using attr::DigitMask;
 
-QString name(const char* prefix, const QString& stem, const char* suffix = "") {
-    return QString::fromLatin1(prefix) + stem + QString::fromLatin1(suffix);
+// The set fields of 邻孤传 and 复隔中 in the priority order of their classes.
+const std::array<std::array<QString, 3>, 2> kSetFields = {{
+    {QStringLiteral("txtSLCGLin"), QStringLiteral("txtSLCGGu"), QStringLiteral("txtSLCGChuan")},
+    {QStringLiteral("txtSFGZFu"), QStringLiteral("txtSFGZGe"), QStringLiteral("txtSFGZZhong")},
+}};
+
+QString size3PatternText(int code) {
+    static const std::array<QChar, 3> kSymbols = {u'小', u'中', u'大'};
+    QString text(5, u' ');
+    for (int pos = 4; pos >= 0; --pos, code /= 3)
+        text[pos] = kSymbols[static_cast<std::size_t>(code % 3)];
+    return text;
+}
+
+// The form text a column value stands for in an item text.
+QString formText(Column c, int value) {
+    switch (c) {
+    case Column::RouteGroup: return attr::routeGroupText(value);
+    case Column::Size3Group: return attr::size3GroupText(value);
+    case Column::Size3Pattern: return size3PatternText(value);
+    default: return QString::number(value);
+    }
 }
 
 class Compiler {
 public:
-    Compiler(const FilterState& state, std::vector<Check>& out) : s_(state), out_(out) {}
+    Compiler(const FilterState& state, const std::vector<attr::Digits>& draws) : s_(state), draws_(draws) {}
 
-    // Entry list: every entry's attribute over its positions is one of its values.
-    void entryList(const char* stem, OverPositions attribute) {
-        if (!enabled(stem))
+    void add(const ConditionSpec& row) {
+        if (row.enableBox.isEmpty() || !s_.checked(row.enableBox))
             return;
-        add(stem, [entries = parseEntryList(text(stem)), attribute](const Digits& d) {
-            return std::all_of(entries.begin(), entries.end(), [&](const Entry& e) {
-                return e.values.contains(attribute(d, e.positions));
+        const bool tolerant = !row.toleranceBox.isEmpty() && s_.checked(row.toleranceBox);
+        const QString field = row.valueField.isEmpty() ? QString() : s_.text(row.valueField);
+        const auto push = [&](Fill fill) { checks_.push_back({std::move(fill), tolerant}); };
+        switch (row.syntax) {
+        case Syntax::None:
+        case Syntax::Option:
+        case Syntax::Vote:
+        case Syntax::ForcedKeep:
+        case Syntax::ForcedKill:
+            return;
+        case Syntax::EntryList: return push(entryListFill(row.positional, row.param, field));
+        case Syntax::PatternList: return push(patternListFill(row.pattern, field));
+        case Syntax::DigitEntryList: return push(digitEntryListFill(field));
+        case Syntax::ValueList: return push(columnFill(row.column, parseValueList(field)));
+        case Syntax::TwoCodeList: return push(columnFill(row.column, parseValueList(field, ValueForm::TwoDigitCode)));
+        case Syntax::ChoiceBoxes: return push(columnFill(row.column, tickedValues(row)));
+        case Syntax::RadioPair: return push(columnFill(row.column, radioClass(row)));
+        case Syntax::ItemText: return push(columnFill(row.column, listedForms(row.column, field)));
+        case Syntax::PositionBoxes: return push(columnFill(row.column, positionMasks(tickedValues(row))));
+        case Syntax::Comparison: return push(comparisonFill(row));
+        case Syntax::ZoneCount: return push(zoneFill(row));
+        case Syntax::BankerPositions: return push(bankerPositionsFill(row, field));
+        case Syntax::BankerCount: {
+            const DigitMask set = attr::digitMaskOf(field);
+            return push([set, allowed = tickedValues(row), distinct = distinctBankers()](PassTable& out) {
+                fillBankerHits(out, set, distinct, [&allowed](int hits) { return allowed.contains(hits); });
             });
-        });
+        }
+        case Syntax::MoreDigits: return append(moreDigitsChecks(field, distinctBankers()));
+        case Syntax::GroupTwoCode: return push(groupTwoCodeFill(parseValueList(field, ValueForm::TwoDigitCode)));
+        case Syntax::ClassCount: return push(classCountFill(row));
+        case Syntax::ClassGroup: return push(classFormFill(row, field, true));
+        case Syntax::ClassPattern: return push(classFormFill(row, field, false));
+        case Syntax::Remainders: return append(remainderChecks(field));
+        case Syntax::Matching: return append(matchingChecks(field));
+        case Syntax::FrontThree: return push(frontThreeFill(field));
+        case Syntax::History: {
+            const int window = std::clamp(comboValue(s_, row.controls.back().name), 0, static_cast<int>(draws_.size()));
+            return push(historyFill(row.relation, {draws_.begin(), draws_.begin() + window}));
+        }
+        }
     }
 
-    void patternEntryList(const char* stem, attr::PatternFamily family) {
-        if (!enabled(stem))
-            return;
-        add(stem, [entries = parsePatternEntryList(text(stem)), family](const Digits& d) {
-            return std::all_of(entries.begin(), entries.end(), [&](const PatternEntry& e) {
-                return e.matches(attr::classPatternAt(d, e.positions, family));
-            });
-        });
-    }
-
-    // Value list over all five digits: an empty list matches nothing.
-    void valueList(const char* stem, Whole attribute) {
-        if (!enabled(stem))
-            return;
-        add(stem, [values = parseValueList(text(stem)), attribute](const Digits& d) {
-            return values.contains(attribute(d));
-        });
-    }
-
-    void digitEntryList(const char* stem) {
-        if (!enabled(stem))
-            return;
-        add(stem, [entries = parseDigitEntryList(text(stem))](const Digits& d) {
-            return std::all_of(entries.begin(), entries.end(), [&](const DigitEntry& e) {
-                return e.values.contains(attr::sumWhere(d, [&](int x) { return attr::inMask(e.digits, x); }));
-            });
-        });
-    }
-
-    // Radio pair: the candidate is in the class of the selected button (none selected: fails).
-    void radioPair(const char* stem, std::function<bool(const Digits&)> inFirstClass) {
-        if (!enabled(stem))
-            return;
-        const bool first = s_.checked(name("rdoS", QString::fromLatin1(stem), "1"));
-        const bool second = !first && s_.checked(name("rdoS", QString::fromLatin1(stem), "2"));
-        add(stem, [first, second, inFirstClass](const Digits& d) {
-            return first ? inFirstClass(d) : second && !inFirstClass(d);
-        });
-    }
-
-    // Choice boxes chkS + boxStem + k for the values from..to.
-    void choiceBoxes(const char* stem, const char* boxStem, int from, int to, Whole attribute) {
-        if (!enabled(stem))
-            return;
-        std::vector<bool> allowed(static_cast<std::size_t>(to + 1), false);
-        for (int k = from; k <= to; ++k)
-            allowed[static_cast<std::size_t>(k)] =
-                s_.checked(name("chkS", QString::fromLatin1(boxStem)) + QString::number(k));
-        add(stem, [allowed, attribute](const Digits& d) {
-            const int v = attribute(d);
-            return v >= 0 && v < static_cast<int>(allowed.size()) && allowed[static_cast<std::size_t>(v)];
-        });
-    }
-
-    // Item text: the candidate's form occurs anywhere in the text (an empty text fails).
-    void itemText(const char* stem, std::function<QString(const Digits&)> form) {
-        if (!enabled(stem))
-            return;
-        add(stem, [field = text(stem), form](const Digits& d) {
-            return !field.isEmpty() && field.contains(form(d));
-        });
-    }
-
-    // ">" "=" "<" ">=" "<=" "<>" between two positions; another index fails.
-    void comparison(const char* stem, const char* combo, const char* tolerance, int left, int right) {
-        if (!enabled(stem))
-            return;
-        const int op = s_.index(QString::fromLatin1(combo));
-        Check check;
-        check.tolerant = s_.checked(QString::fromLatin1(tolerance));
-        check.passes = [op, left, right](const Digits& d) {
-            const int a = d[static_cast<std::size_t>(left)];
-            const int b = d[static_cast<std::size_t>(right)];
-            switch (op) {
-            case 0: return a > b;
-            case 1: return a == b;
-            case 2: return a < b;
-            case 3: return a >= b;
-            case 4: return a <= b;
-            case 5: return a != b;
-            default: return false;
-            }
-        };
-        out_.push_back(std::move(check));
-    }
+    std::vector<Check> take() { return std::move(checks_); }
 
 private:
-    bool enabled(const char* stem) const { return s_.checked(name("chkS", QString::fromLatin1(stem))); }
-    QString text(const char* stem) const { return s_.text(name("txtS", QString::fromLatin1(stem))); }
+    static Fill columnFill(Column c, ValueSet allowed) {
+        return [c, allowed](PassTable& out) { fillFromColumn(out, c, allowed); };
+    }
 
-    void add(const char* stem, std::function<bool(const Digits&)> passes) {
-        out_.push_back({std::move(passes), s_.checked(name("chkS", QString::fromLatin1(stem), "Wrong"))});
+    void append(std::vector<Check> more) {
+        for (Check& c : more)
+            checks_.push_back(std::move(c));
+    }
+
+    bool distinctBankers() const { return s_.checked(QStringLiteral("chkSDMSet")); }
+
+    // The values of the ticked choice or position boxes.
+    ValueSet tickedValues(const ConditionSpec& row) const {
+        ValueSet values;
+        for (const ControlSpec& c : row.controls)
+            if (c.kind == ControlKind::CheckBox && c.name != row.enableBox && c.name != row.toleranceBox &&
+                s_.checked(c.name))
+                values.add(c.value);
+        return values;
+    }
+
+    // The class of the selected radio button (param is the first button's); none selected
+    // allows nothing.
+    ValueSet radioClass(const ConditionSpec& row) const {
+        ValueSet values;
+        const auto radios = std::find_if(row.controls.begin(), row.controls.end(),
+                                         [](const ControlSpec& c) { return c.kind == ControlKind::Radio; });
+        if (s_.checked(radios->name))
+            values.add(row.param);
+        else if (s_.checked((radios + 1)->name))
+            values.add(1 - row.param);
+        return values;
+    }
+
+    // Item text: the values whose form occurs in the field; an empty field allows nothing.
+    static ValueSet listedForms(Column c, const QString& field) {
+        ValueSet values;
+        if (field.isEmpty())
+            return values;
+        const auto& column = filter::column(c);
+        std::vector<bool> seen(kMaxListedValue + 1, false);
+        for (std::uint16_t v : column)
+            if (v <= kMaxListedValue && !seen[v]) {
+                seen[v] = true;
+                if (field.contains(formText(c, v)))
+                    values.add(v);
+            }
+        return values;
+    }
+
+    // 最大位 / 最小位: the position masks (bit i-1 for ordinal i) that hold a ticked position.
+    static ValueSet positionMasks(const ValueSet& ordinals) {
+        ValueSet masks;
+        for (int mask = 1; mask < 32; ++mask)
+            for (int ordinal = 1; ordinal <= 5; ++ordinal)
+                if ((mask >> (ordinal - 1) & 1) && ordinals.contains(ordinal))
+                    masks.add(mask);
+        return masks;
+    }
+
+    Fill comparisonFill(const ConditionSpec& row) const {
+        const int op = s_.index(row.controls.back().name);
+        const std::size_t left = static_cast<std::size_t>(row.param / 10);
+        const std::size_t right = static_cast<std::size_t>(row.param % 10);
+        return [op, left, right](PassTable& out) {
+            fillPerNumber(out, [&](const attr::Digits& d) {
+                const int a = d[left];
+                const int b = d[right];
+                switch (op) {
+                case 0: return a > b;
+                case 1: return a == b;
+                case 2: return a < b;
+                case 3: return a >= b;
+                case 4: return a <= b;
+                case 5: return a != b;
+                default: return false;
+                }
+            });
+        };
+    }
+
+    Fill zoneFill(const ConditionSpec& row) const {
+        // Each digit's zone bit: the first zone whose field holds it, none when no zone does.
+        std::array<unsigned, 10> zoneBit{};
+        int zone = 0;
+        for (const ControlSpec& c : row.controls) {
+            if (c.kind != ControlKind::Edit)
+                continue;
+            const DigitMask mask = attr::digitMaskOf(s_.text(c.name));
+            for (int d = 0; d < 10; ++d)
+                if (zoneBit[static_cast<std::size_t>(d)] == 0 && attr::inMask(mask, d))
+                    zoneBit[static_cast<std::size_t>(d)] = 1u << zone;
+            ++zone;
+        }
+        return [zoneBit, allowed = tickedValues(row)](PassTable& out) {
+            fillFolded(out, 0u, [&zoneBit](unsigned acc, int, int d) { return acc | zoneBit[static_cast<std::size_t>(d)]; },
+                       [&allowed](unsigned used) { return allowed.contains(std::popcount(used)); });
+        };
+    }
+
+    Fill bankerPositionsFill(const ConditionSpec& row, const QString& field) const {
+        const DigitMask set = attr::digitMaskOf(field);
+        const ValueSet ordinals = tickedValues(row);
+        return [set, ordinals](PassTable& out) {
+            fillFolded(out, false, [&](bool hit, int pos, int d) {
+                return hit || (ordinals.contains(pos + 1) && attr::inMask(set, d));
+            }, [](bool hit) { return hit; });
+        };
+    }
+
+    static Fill groupTwoCodeFill(const ValueSet& codes) {
+        std::array<std::array<bool, 10>, 10> listed{};
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b)
+                listed[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
+                    codes.contains(std::min(a, b) * 10 + std::max(a, b));
+        return [listed](PassTable& out) {
+            fillPerNumber(out, [&listed](const attr::Digits& d) {
+                for (std::size_t i = 0; i < 5; ++i)
+                    for (std::size_t j = i + 1; j < 5; ++j)
+                        if (listed[d[i]][d[j]])
+                            return true;
+                return false;
+            });
+        };
+    }
+
+    attr::ClassSets classSets(const ConditionSpec& row) const {
+        attr::ClassSets sets;
+        const auto& fields = kSetFields[static_cast<std::size_t>(row.syntax == Syntax::ClassCount ? familyOf(row) : row.param)];
+        for (std::size_t k = 0; k < 3; ++k)
+            sets.sets[k] = attr::digitMaskOf(s_.text(fields[k]));
+        return sets;
+    }
+
+    // Which family a count row belongs to: its box names start like the family's fields.
+    static int familyOf(const ConditionSpec& row) { return row.enableBox.startsWith(QStringLiteral("chkSLCG")) ? 0 : 1; }
+
+    Fill classCountFill(const ConditionSpec& row) const {
+        const DigitMask set = classSets(row).sets[static_cast<std::size_t>(row.param)];
+        return [set, allowed = tickedValues(row)](PassTable& out) {
+            fillBankerHits(out, set, false, [&allowed](int hits) { return allowed.contains(hits); });
+        };
+    }
+
+    // 组选 (group): the class counts a*100+b*10+c; 单选 (pattern): per position its class+1
+    // (0 for a digit in no set) in base 4. The field must hold the form's text.
+    Fill classFormFill(const ConditionSpec& row, const QString& field, bool group) const {
+        const attr::ClassSets sets = classSets(row);
+        const QString& symbols = row.param == 0 ? attr::kNeighbourSymbols : attr::kRepeatSymbols;
+        std::array<int, 10> classOf{};
+        for (int d = 0; d < 10; ++d)
+            classOf[static_cast<std::size_t>(d)] = attr::classify({static_cast<std::uint8_t>(d)}, sets)[0];
+        DigitTerms terms{};
+        constexpr std::array<int, 5> kPlace4 = {256, 64, 16, 4, 1};
+        constexpr std::array<int, 3> kGroupWeight = {100, 10, 1};
+        for (std::size_t pos = 0; pos < 5; ++pos)
+            for (std::size_t d = 0; d < 10; ++d) {
+                const int k = classOf[d];
+                terms[pos][d] = group ? (k < 0 ? 0 : kGroupWeight[static_cast<std::size_t>(k)]) : (k + 1) * kPlace4[pos];
+            }
+        std::vector<std::uint8_t> listed(1024, 0);
+        if (!field.isEmpty())
+            for (int value = 0; value < 1024; ++value)
+                listed[static_cast<std::size_t>(value)] = field.contains(group ? attr::classGroupText(value, symbols)
+                                                                               : classPatternText(value, symbols));
+        return [terms, listed](PassTable& out) {
+            fillAdditive(out, terms, [&listed](int v) { return listed[static_cast<std::size_t>(v)] != 0; });
+        };
+    }
+
+    static QString classPatternText(int code, const QString& symbols) {
+        QString text;
+        for (int place = 256; place > 0; place /= 4) {
+            const int k = code / place % 4;
+            if (k > 0)
+                text += symbols[k - 1];
+        }
+        return text;
     }
 
     const FilterState& s_;
-    std::vector<Check>& out_;
+    const std::vector<attr::Digits>& draws_;
+    std::vector<Check> checks_;
 };
-
-OverPositions remainderSumOver(int k) {
-    return [k](const Digits& d, const PositionSet& p) { return attr::remainderSumAt(d, p, k); };
-}
 
 } // namespace
 
-std::vector<Check> compileChecks(const FilterState& state) {
-    std::vector<Check> checks;
-    Compiler c(state, checks);
-    using attr::PatternFamily;
-    // In the engine's evaluation order.
-    c.entryList("Sum", attr::sumAt);
-    c.entryList("HeWei", attr::tailAt);
-    c.entryList("Jun", attr::roundedMeanAt);
-    c.entryList("JOShu", attr::oddCountAt);
-    c.patternEntryList("JOLei", PatternFamily::Parity);
-    c.radioPair("SumJO", [](const Digits& d) { return attr::sumParity(d) == 1; });
-    c.entryList("DXShu", attr::bigCountAt);
-    c.patternEntryList("DXLei", PatternFamily::Size);
-    c.radioPair("SumDX", [](const Digits& d) { return !attr::tailIsBig(d); });
-    for (int k = 3; k <= 7; ++k) {
-        const QByteArray stem = "C" + QByteArray::number(k) + "H";
-        c.entryList(stem.constData(), remainderSumOver(k));
-    }
-    c.choiceBoxes("HWDZX", "HWDZX", 1, 3, attr::tailSize3);
-    c.entryList("TMJS", attr::oddSumAt);
-    c.entryList("TMOS", attr::evenSumAt);
-    c.entryList("TMDS", attr::bigSumAt);
-    c.entryList("TMXS", attr::smallSumAt);
-    c.valueList("TMHS", attr::compositeSum);
-    c.valueList("TMZS", attr::primeSum);
-    c.valueList("0Sum", [](const Digits& d) { return attr::routeSum(d, 0); });
-    c.valueList("1Sum", [](const Digits& d) { return attr::routeSum(d, 1); });
-    c.valueList("2Sum", [](const Digits& d) { return attr::routeSum(d, 2); });
-    c.digitEntryList("ADSum");
-    for (int r = 0; r <= 2; ++r) {
-        const QByteArray stem = "012" + QByteArray::number(r);
-        c.choiceBoxes(stem.constData(), stem.constData(), 0, 5, [r](const Digits& d) { return attr::routeCount(d, r); });
-    }
-    c.choiceBoxes("Sum012", "Sum012", 0, 2, attr::sumRoute);
-    c.patternEntryList("Dan012", PatternFamily::Route);
-    c.itemText("Zu012", [](const Digits& d) { return attr::routeGroupText(attr::routeGroup(d)); });
-    c.valueList("WJH", attr::weightedSum);
-    c.valueList("FWJH", attr::reverseWeightedSum);
-    c.comparison("WQCmp", "cmbSWQCmp", "chkSWQCmpWrong", 0, 1);
-    c.comparison("QBCmp", "cmbSQBCmp", "chkSQBCmpWrong", 1, 2);
-    c.comparison("BScmp", "cmbSBSCmp", "chkSBScmpWrong", 2, 3);
-    c.comparison("SGCmp", "cmbSSGCmp", "chkSSGCmpWrong", 3, 4);
-    c.comparison("GBCmp", "cmbSGBCmp", "chkSGBCMPWrong", 4, 0);
-    c.entryList("ZhiShu", attr::primeCountAt);
-    c.patternEntryList("ZHLei", PatternFamily::Prime);
-    c.radioPair("HWZhi", [](const Digits& d) { return attr::tailIsPrime(d); });
-    return checks;
+int comboValue(const FilterState& state, const QString& comboName) {
+    const ControlSpec* combo = Catalogue::instance().control(comboName);
+    if (!combo || combo->items.isEmpty())
+        return 0;
+    const int index = std::clamp(state.index(comboName), 0, static_cast<int>(combo->items.size()) - 1);
+    return combo->items[index].toInt();
+}
+
+std::vector<Check> compileChecks(const FilterState& state, const std::vector<attr::Digits>& newestDraws) {
+    Compiler compiler(state, newestDraws);
+    for (const GroupBoxSpec& g : Catalogue::instance().groupBoxes())
+        for (const ConditionSpec& row : g.conditions)
+            compiler.add(row);
+    return compiler.take();
+}
+
+FilterPlan compileFilter(const FilterState& state, const std::vector<attr::Digits>& newestDraws) {
+    FilterPlan plan;
+    plan.pads = state.pads;
+    plan.checks = compileChecks(state, newestDraws);
+    if (state.checked(QStringLiteral("chkSJJB")))
+        plan.keep = forcedListFill(state.text(QStringLiteral("txtSJJB")));
+    if (state.checked(QStringLiteral("chkSJJC")))
+        plan.kill = forcedListFill(state.text(QStringLiteral("txtSJJC")));
+    plan.voteOn = state.checked(QStringLiteral("chkSTotalWrong"));
+    plan.voteMin = comboValue(state, QStringLiteral("cmbSTotalWrongMin"));
+    plan.voteMax = comboValue(state, QStringLiteral("cmbSTotalWrong"));
+    return plan;
 }
 
 } // namespace pentad::filter

@@ -8,8 +8,7 @@ namespace pentad::filter {
 
 namespace {
 
-// Reports each percentage once, never going back (the candidate loop already reaches 90
-// before the vote's 86); false when the caller cancelled.
+// Reports each percentage once, never going back; false when the caller cancelled.
 class ProgressSteps {
 public:
     explicit ProgressSteps(const FilterProgress& progress) : progress_(progress) {}
@@ -25,6 +24,34 @@ private:
     int last_ = -1;
 };
 
+// The scores of the candidates: 0 is no candidate or rejected. Wider than a byte, so any
+// number of vote units counts exactly.
+using Scores = std::vector<std::int32_t>;
+
+Scores candidateScores(const FilterPlan& plan, int base) {
+    Scores score(kNumbers, 0);
+    for (int n : candidateSpace(plan.pads))
+        score[static_cast<std::size_t>(n)] = 2 * base;
+    if (plan.resultLimit) {
+        std::vector<std::uint8_t> listed(kNumbers, 0);
+        for (int n : *plan.resultLimit)
+            if (n >= 0 && n < kNumbers)
+                listed[static_cast<std::size_t>(n)] = 1;
+        for (std::size_t n = 0; n < score.size(); ++n)
+            score[n] *= listed[n];
+    }
+    return score;
+}
+
+// Adds one check's outcome: +2 for a pass, +1 for a tolerated failure, 0 removes.
+void takeCheck(Scores& score, const PassTable& pass, bool tolerant) {
+    for (std::size_t n = 0; n < score.size(); ++n) {
+        const std::int32_t s = score[n];
+        const std::int32_t next = pass[n] ? s + 2 : (tolerant ? s + 1 : 0);
+        score[n] = s == 0 ? 0 : next;
+    }
+}
+
 } // namespace
 
 FilterRun runFilter(const FilterPlan& plan, const FilterProgress& progress) {
@@ -36,53 +63,42 @@ FilterRun runFilter(const FilterPlan& plan, const FilterProgress& progress) {
         return run;
     };
     const int base = plan.resultLimit ? 2 : 1;
-    // The score is wider than a byte, so any number of vote units is counted exactly.
     const int units = base + static_cast<int>(plan.checks.size());
     const int tolerantUnits = static_cast<int>(
         std::count_if(plan.checks.begin(), plan.checks.end(), [](const Check& c) { return c.tolerant; }));
     const int fullScore = 2 * units;
-    if (!steps.report(1) || !steps.report(3) || !steps.report(5))
+    if (!steps.report(1) || !steps.report(3))
         return cancelled();
 
-    std::vector<int> score(100000, 0);
-    for (int n : candidateSpace(plan.pads))
-        score[static_cast<std::size_t>(n)] = 2 * base;
-    if (plan.resultLimit) {
-        std::vector<bool> listed(100000, false);
-        for (int n : *plan.resultLimit)
-            if (n >= 0 && n < 100000)
-                listed[static_cast<std::size_t>(n)] = true;
-        for (int n = 0; n < 100000; ++n)
-            if (!listed[static_cast<std::size_t>(n)])
-                score[static_cast<std::size_t>(n)] = 0;
-    }
+    Scores score = candidateScores(plan, base);
+    if (!steps.report(5))
+        return cancelled();
 
-    for (int n = 0; n < 100000; ++n) {
-        if (!steps.report(n * 86 / 100000 + 5))
-            return cancelled();
-        int& s = score[static_cast<std::size_t>(n)];
-        if (s == 0)
-            continue;
-        const attr::Digits d = attr::digitsOf(n);
-        if (plan.keep && plan.keep(d)) {
-            s = fullScore;
-            continue;
-        }
-        if (plan.kill && plan.kill(d)) {
-            s = 0;
-            continue;
-        }
-        for (const Check& check : plan.checks) {
-            if (check.passes(d)) {
-                s += 2;
-            } else if (check.tolerant) {
-                s += 1;
-            } else {
-                s = 0;
-                break;
-            }
-        }
+    PassTable pass(kNumbers, 0);
+    PassTable kept;
+    if (plan.keep) {
+        kept.assign(kNumbers, 0);
+        plan.keep(kept);
+        for (std::size_t n = 0; n < score.size(); ++n)
+            kept[n] &= score[n] != 0 ? 1 : 0;
     }
+    const int stepsTotal = static_cast<int>(plan.checks.size()) + 1;
+    for (std::size_t i = 0; i < plan.checks.size(); ++i) {
+        plan.checks[i].fill(pass);
+        takeCheck(score, pass, plan.checks[i].tolerant);
+        if (!steps.report(5 + 85 * (static_cast<int>(i) + 1) / stepsTotal))
+            return cancelled();
+    }
+    // Applied last, with the same outcome as first: a kept candidate never counts a failure
+    // and is never killed.
+    if (plan.kill) {
+        plan.kill(pass);
+        for (std::size_t n = 0; n < score.size(); ++n)
+            score[n] = pass[n] ? 0 : score[n];
+    }
+    if (plan.keep)
+        for (std::size_t n = 0; n < score.size(); ++n)
+            score[n] = kept[n] ? fullScore : score[n];
     if (!steps.report(86))
         return cancelled();
 
@@ -92,10 +108,17 @@ FilterRun runFilter(const FilterPlan& plan, const FilterProgress& progress) {
         high = std::min(tolerantUnits, plan.voteMax);
         low = plan.voteMin;
     }
-    for (int f = low; f <= high; ++f)
-        for (int n = 0; n < 100000; ++n)
-            if (score[static_cast<std::size_t>(n)] != 0 && score[static_cast<std::size_t>(n)] == fullScore - f)
-                run.results.push_back({n, f});
+    // One sweep sorts the survivors by their failure count.
+    std::vector<std::vector<int>> byFailures(static_cast<std::size_t>(std::max(0, high - low + 1)));
+    for (int n = 0; n < kNumbers; ++n) {
+        const std::int32_t s = score[static_cast<std::size_t>(n)];
+        const int f = fullScore - s;
+        if (s != 0 && f >= low && f <= high)
+            byFailures[static_cast<std::size_t>(f - low)].push_back(n);
+    }
+    for (std::size_t k = 0; k < byFailures.size(); ++k)
+        for (int n : byFailures[k])
+            run.results.push_back({n, low + static_cast<int>(k)});
     if (!steps.report(90))
         return cancelled();
     return run;

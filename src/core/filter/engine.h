@@ -1,6 +1,6 @@
 #pragma once
 
-#include "attributes/digit_classes.h"
+#include "filter/number_tables.h"
 
 #include <QString>
 
@@ -10,22 +10,31 @@
 #include <vector>
 
 // The filter run: the candidate space of the pads (optionally limited to earlier results),
-// every check on every candidate, then the failure vote that orders the survivors.
+// every check over the whole space, then the failure vote that orders the survivors.
+//
+// Each check fills a pass table for all 100,000 numbers at once and the scores take it in
+// one sweep, so a run costs a few table sweeps per check instead of a call per check and
+// number. The outcome is that of evaluating each candidate check by check: pass +2,
+// tolerated failure +1, rejection removes it; 必出号 keeps a candidate with a full score
+// before anything else, 必杀号 then removes it.
 namespace pentad::filter {
+
+// Fills the table with 1 for every number that passes.
+using Fill = std::function<void(PassTable&)>;
 
 // One vote unit: a condition, or one entry of a tolerant entry list.
 struct Check {
-    std::function<bool(const attr::Digits&)> passes;
+    Fill fill;
     bool tolerant = false;
 };
 
 struct FilterPlan {
     std::array<QString, 5> pads;
-    std::optional<std::vector<int>> resultLimit;  // 根据结果: only these numbers are candidates
-    std::function<bool(const attr::Digits&)> keep; // 必出号: kept without failures
-    std::function<bool(const attr::Digits&)> kill; // 必杀号: removed
-    std::vector<Check> checks;                     // in evaluation order
-    bool voteOn = false;                           // 容错总数
+    std::optional<std::vector<int>> resultLimit; // 根据结果: only these numbers are candidates
+    Fill keep;                                   // 必出号: kept without failures
+    Fill kill;                                   // 必杀号: removed
+    std::vector<Check> checks;
+    bool voteOn = false; // 容错总数
     int voteMin = 0;
     int voteMax = 0;
 };
@@ -37,8 +46,8 @@ struct FilterResult {
     friend bool operator==(const FilterResult&, const FilterResult&) = default;
 };
 
-// Percentages as the run advances: 1, 3, 5, then 5..91 through the candidates, 86, 90.
-// Returning false cancels the run.
+// Percentages as the run advances: 1, 3, 5, then up to 90 through the checks. Returning
+// false cancels the run.
 using FilterProgress = std::function<bool(int percent)>;
 
 struct FilterRun {

@@ -34,4 +34,18 @@ private:
     std::map<QString, ControlValue> controls_;
 };
 
+// The state the panel starts with: every pad at all ten digits, the catalogue's default
+// texts, ticks and combo selections, the first radio button of each pair selected.
+FilterState defaultFilterState();
+
+// 重置过滤: all pads at all ten digits and every check box of the group boxes unticked,
+// except those of " 除N余数 "; radios, fields and combos stay as they are.
+void resetFilter(FilterState& state);
+
+// Selects a radio button of a pair and clears its partner.
+void selectRadio(FilterState& state, const QString& name);
+
+// A pad text as the pad's typing rule leaves it: digits only, each once, in the order given.
+QString cleanPadText(const QString& text);
+
 } // namespace pentad::filter
