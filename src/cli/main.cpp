@@ -2,6 +2,7 @@
 
 #include "cli_context.h"
 #include "draw_commands.h"
+#include "filter_commands.h"
 #include "report_commands.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,9 @@ const char* const kUsage = "用法：pentad-cli [--home DIR] COMMAND [ARGS]\n"
                            "  import FILE   导入开奖数据（文本或 CSV 文件）\n"
                            "  draws         列出已保存的开奖数据\n"
                            "  report basic --view CODE [--from P] [--to P] [--step N] [--positions 12345] [--csv FILE]\n"
-                           "                基本分析报表\n";
+                           "                基本分析报表\n"
+                           "  filter --filter FILE.sfl [--with-failures] [--results FILE]\n"
+                           "                按过滤条件文件过滤投注号码\n";
 
 } // namespace
 
@@ -40,6 +43,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("import"), runImport},
         {QStringLiteral("draws"), runDraws},
         {QStringLiteral("report"), runReport},
+        {QStringLiteral("filter"), runFilterCommand},
     };
     const auto command = commands.find(args.takeFirst());
     if (command == commands.end()) {

@@ -34,6 +34,16 @@ private Q_SLOTS:
         QVERIFY(!ok);
     }
 
+    void decodesUtf8OrGbk() {
+        bool ok = false;
+        QCOMPARE(decodeText(QStringLiteral("青禾巧选").toUtf8(), &ok), QStringLiteral("青禾巧选"));
+        QVERIFY(ok);
+        QCOMPARE(decodeText(toGbk(QStringLiteral("青禾巧选")), &ok), QStringLiteral("青禾巧选"));
+        QVERIFY(ok);
+        decodeText("ab\xff\xff", &ok);
+        QVERIFY(!ok);
+    }
+
     void writesGbkWithCrLfAndReadsAnyLineEnd() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sub/out.txt"));
@@ -50,7 +60,7 @@ private Q_SLOTS:
         const auto read = readGbkLines(mixed.fileName());
         QVERIFY(read);
         QCOMPARE(read->lines, (QStringList{"a", "b", "c", "d"}));
-        QVERIFY(read->validGbk);
+        QVERIFY(read->valid);
     }
 
     void atomicWriteReplacesWholeFile() {

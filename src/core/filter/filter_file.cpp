@@ -114,7 +114,7 @@ bool openFilterFile(const QString& path, FilterState& state, QString* error) {
     const auto read = text::readGbkLines(path, &readError);
     if (!read)
         return fail(QStringLiteral("无法读取文件 %1：%2").arg(path, readError));
-    if (!read->validGbk)
+    if (!read->valid)
         return fail(QStringLiteral("文件 %1 含有无法识别的字符，不是过滤条件文件。").arg(path));
     FilterState applied = state;
     if (!applyFilterFileLines(applied, read->lines))

@@ -15,6 +15,13 @@ bool anyEmpty(const FilterState& state, std::initializer_list<const char*> field
 
 } // namespace
 
+std::vector<attr::Digits> historyOf(std::span<const store::Draw> newestFirst) {
+    std::vector<attr::Digits> digits;
+    for (const store::Draw& d : newestFirst.first(std::min<std::size_t>(newestFirst.size(), kMaxHistoryWindow)))
+        digits.push_back(d.digits);
+    return digits;
+}
+
 QString refusalOf(const FilterRequest& request) {
     const FilterState& s = request.state;
     if (request.byResults && request.results.empty())

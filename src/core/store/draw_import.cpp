@@ -72,14 +72,6 @@ QStringList splitFields(const QString& line) {
     return cleaned.split(separators, Qt::SkipEmptyParts);
 }
 
-QString decodeFileText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return text::fromGbk(bytes);
-}
-
 } // namespace
 
 ParsedDraws parseDraws(const QString& text) {
@@ -143,7 +135,7 @@ std::optional<ImportReport> importDrawFile(DrawStore& store, const QString& path
             *error = QStringLiteral("无法读取文件 %1：%2").arg(path, file.errorString());
         return std::nullopt;
     }
-    return importDrawText(store, decodeFileText(file.readAll()), error);
+    return importDrawText(store, text::decodeText(file.readAll()), error);
 }
 
 QString describeImport(const ImportReport& report, int maxListed) {

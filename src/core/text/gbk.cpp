@@ -39,6 +39,17 @@ QString fromGbk(const QByteArray& bytes, bool* ok) {
     return text;
 }
 
+QString decodeText(const QByteArray& bytes, bool* ok) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (ok)
+            *ok = true;
+        return text;
+    }
+    return fromGbk(bytes, ok);
+}
+
 qsizetype gbkLength(const QString& text) { return toGbk(text).size(); }
 
 } // namespace pentad::text

@@ -18,7 +18,7 @@ std::optional<ReadLinesResult> readGbkLines(const QString& path, QString* error)
     }
     const QByteArray bytes = file.readAll();
     ReadLinesResult result;
-    QString text = fromGbk(bytes, &result.validGbk);
+    QString text = decodeText(bytes, &result.valid);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     result.lines = text.split(QLatin1Char('\n'));

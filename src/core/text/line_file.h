@@ -10,10 +10,10 @@ namespace pentad::text {
 
 struct ReadLinesResult {
     QStringList lines;    // without line ends; a final empty line is not reported
-    bool validGbk = true; // false when some bytes were not GBK (they read as U+FFFD)
+    bool valid = true; // false when the bytes were neither GBK nor UTF-8 (they read as U+FFFD)
 };
 
-// Reads a GBK file, splitting at CR LF, LF or a lone CR. Returns nothing and sets `error`
+// Reads a GBK (or UTF-8) file, splitting at CR LF, LF or a lone CR. Returns nothing and sets `error`
 // when the file cannot be read.
 std::optional<ReadLinesResult> readGbkLines(const QString& path, QString* error = nullptr);
 
