@@ -1,13 +1,11 @@
 // How long the basic-analysis reports take over the real history: each report from 2013201
 // to the newest draw, as the panel builds it on a click.
 
+#include "real_history.h"
+
 #include "analysis/basic_report.h"
-#include "store/draw_import.h"
-#include "store/draw_store.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -15,25 +13,8 @@ using namespace pentad;
 
 namespace {
 
-const QString kHistory = QStringLiteral(PENTAD_SHARED_DATA "/pl5_history.csv");
-
-struct History {
-    QTemporaryDir dir;
-    store::DrawStore store;
-    bool loaded = false;
-    History() {
-        loaded = QFile::exists(kHistory) && store.open(dir.filePath(QStringLiteral("draws.db")), nullptr) &&
-                 store::importDrawFile(store, kHistory, nullptr).has_value();
-    }
-};
-
-History& history() {
-    static History h;
-    return h;
-}
-
 void BM_BasicReport(benchmark::State& state) {
-    History& h = history();
+    bench::RealHistory& h = bench::realHistory();
     if (!h.loaded) {
         state.SkipWithError("the real draw history is not here");
         return;

@@ -1,5 +1,6 @@
 // pentad-cli: the program's core without a window, for scripts, batch work and tests.
 
+#include "app/allocator_tuning.h"
 #include "cli_context.h"
 #include "draw_commands.h"
 #include "filter_commands.h"
@@ -25,6 +26,7 @@ const char* const kUsage = "用法：pentad-cli [--home DIR] COMMAND [ARGS]\n"
 } // namespace
 
 int main(int argc, char* argv[]) {
+    pentad::app::keepLargeBlocksForReuse();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -17,10 +17,10 @@ const std::vector<int> kDraws = {12945, 12345, 13579, 24680, 22222, 33333};
 // Whether every check compiled from the settings passes the number.
 bool passes(const QStringList& settings, int number) {
     const auto checks = compileChecks(fixture::stateOf(settings), fixture::drawsOf(kDraws));
-    PassTable table(kNumbers);
+    PassBlock block;
     for (const Check& c : checks) {
-        c.fill(table);
-        if (!table[static_cast<std::size_t>(number)])
+        c.fill(number / kBlockSize, block);
+        if (!block[static_cast<std::size_t>(number % kBlockSize)])
             return false;
     }
     return true;

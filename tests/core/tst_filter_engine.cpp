@@ -15,7 +15,7 @@ FilterPlan fullPads() {
 }
 
 template <class Pred> Fill numbersWhere(Pred pred) {
-    return [pred](PassTable& out) { fillPerNumber(out, pred); };
+    return [pred](int block, PassBlock& out) { fillPerNumber(block, out, pred); };
 }
 
 Check sumIs(int sum, bool tolerant) {

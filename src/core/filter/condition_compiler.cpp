@@ -71,8 +71,8 @@ public:
         case Syntax::BankerPositions: return push(bankerPositionsFill(row, field));
         case Syntax::BankerCount: {
             const DigitMask set = attr::digitMaskOf(field);
-            return push([set, allowed = tickedValues(row), distinct = distinctBankers()](PassTable& out) {
-                fillBankerHits(out, set, distinct, [&allowed](int hits) { return allowed.contains(hits); });
+            return push([set, allowed = tickedValues(row), distinct = distinctBankers()](int block, PassBlock& out) {
+                fillBankerHits(block, out, set, distinct, [&allowed](int hits) { return allowed.contains(hits); });
             });
         }
         case Syntax::MoreDigits: return append(moreDigitsChecks(field, distinctBankers()));
@@ -94,7 +94,7 @@ public:
 
 private:
     static Fill columnFill(Column c, ValueSet allowed) {
-        return [c, allowed](PassTable& out) { fillFromColumn(out, c, allowed); };
+        return [lookup = ColumnLookup(c, allowed)](int block, PassBlock& out) { lookup.fill(block, out); };
     }
 
     void append(std::vector<Check> more) {
@@ -132,14 +132,9 @@ private:
         ValueSet values;
         if (field.isEmpty())
             return values;
-        const auto& column = filter::column(c);
-        std::vector<bool> seen(kMaxListedValue + 1, false);
-        for (std::uint16_t v : column)
-            if (v <= kMaxListedValue && !seen[v]) {
-                seen[v] = true;
-                if (field.contains(formText(c, v)))
-                    values.add(v);
-            }
+        for (std::uint16_t v : distinctValues(c))
+            if (v <= kMaxListedValue && field.contains(formText(c, v)))
+                values.add(v);
         return values;
     }
 
@@ -157,8 +152,8 @@ private:
         const int op = s_.index(row.controls.back().name);
         const std::size_t left = static_cast<std::size_t>(row.param / 10);
         const std::size_t right = static_cast<std::size_t>(row.param % 10);
-        return [op, left, right](PassTable& out) {
-            fillPerNumber(out, [&](const attr::Digits& d) {
+        return [op, left, right](int block, PassBlock& out) {
+            fillPerNumber(block, out, [&](const attr::Digits& d) {
                 const int a = d[left];
                 const int b = d[right];
                 switch (op) {
@@ -187,17 +182,17 @@ private:
                     zoneBit[static_cast<std::size_t>(d)] = 1u << zone;
             ++zone;
         }
-        return [zoneBit, allowed = tickedValues(row)](PassTable& out) {
-            fillFolded(out, 0u, [&zoneBit](unsigned acc, int, int d) { return acc | zoneBit[static_cast<std::size_t>(d)]; },
-                       [&allowed](unsigned used) { return allowed.contains(std::popcount(used)); });
+        return [zoneBit, allowed = tickedValues(row)](int block, PassBlock& out) {
+            fillFolded(block, out, 0u, [&zoneBit](unsigned acc, int, int d) { return acc | zoneBit[static_cast<std::size_t>(d)]; },
+                       [&allowed](unsigned used) { return allowed.contains(bitCount(used)); });
         };
     }
 
     Fill bankerPositionsFill(const ConditionSpec& row, const QString& field) const {
         const DigitMask set = attr::digitMaskOf(field);
         const ValueSet ordinals = tickedValues(row);
-        return [set, ordinals](PassTable& out) {
-            fillFolded(out, false, [&](bool hit, int pos, int d) {
+        return [set, ordinals](int block, PassBlock& out) {
+            fillFolded(block, out, false, [&](bool hit, int pos, int d) {
                 return hit || (ordinals.contains(pos + 1) && attr::inMask(set, d));
             }, [](bool hit) { return hit; });
         };
@@ -209,8 +204,8 @@ private:
             for (int b = 0; b < 10; ++b)
                 listed[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
                     codes.contains(std::min(a, b) * 10 + std::max(a, b));
-        return [listed](PassTable& out) {
-            fillPerNumber(out, [&listed](const attr::Digits& d) {
+        return [listed](int block, PassBlock& out) {
+            fillPerNumber(block, out, [&listed](const attr::Digits& d) {
                 for (std::size_t i = 0; i < 5; ++i)
                     for (std::size_t j = i + 1; j < 5; ++j)
                         if (listed[d[i]][d[j]])
@@ -233,8 +228,8 @@ private:
 
     Fill classCountFill(const ConditionSpec& row) const {
         const DigitMask set = classSets(row).sets[static_cast<std::size_t>(row.param)];
-        return [set, allowed = tickedValues(row)](PassTable& out) {
-            fillBankerHits(out, set, false, [&allowed](int hits) { return allowed.contains(hits); });
+        return [set, allowed = tickedValues(row)](int block, PassBlock& out) {
+            fillBankerHits(block, out, set, false, [&allowed](int hits) { return allowed.contains(hits); });
         };
     }
 
@@ -259,8 +254,8 @@ private:
             for (int value = 0; value < 1024; ++value)
                 listed[static_cast<std::size_t>(value)] = field.contains(group ? attr::classGroupText(value, symbols)
                                                                                : classPatternText(value, symbols));
-        return [terms, listed](PassTable& out) {
-            fillAdditive(out, terms, [&listed](int v) { return listed[static_cast<std::size_t>(v)] != 0; });
+        return [terms, listed](int block, PassBlock& out) {
+            fillAdditive(block, out, terms, [&listed](int v) { return listed[static_cast<std::size_t>(v)] != 0; });
         };
     }
 

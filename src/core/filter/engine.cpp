@@ -24,32 +24,47 @@ private:
     int last_ = -1;
 };
 
-// The scores of the candidates: 0 is no candidate or rejected. Wider than a byte, so any
-// number of vote units counts exactly.
-using Scores = std::vector<std::int32_t>;
+// The score of a candidate: 0 is no candidate or rejected. Wider than a byte, so any number
+// of vote units counts exactly.
+using Score = std::int32_t;
+using ScoreBlock = std::array<Score, kBlockSize>;
 
-Scores candidateScores(const FilterPlan& plan, int base) {
-    Scores score(kNumbers, 0);
-    for (int n : candidateSpace(plan.pads))
-        score[static_cast<std::size_t>(n)] = 2 * base;
-    if (plan.resultLimit) {
-        std::vector<std::uint8_t> listed(kNumbers, 0);
-        for (int n : *plan.resultLimit)
-            if (n >= 0 && n < kNumbers)
-                listed[static_cast<std::size_t>(n)] = 1;
-        for (std::size_t n = 0; n < score.size(); ++n)
-            score[n] *= listed[n];
+// Adds one check's outcome: +2 for a pass, +1 for a tolerated failure, 0 removes. Written
+// with masks instead of branches or products so the loops run on vector registers.
+void takeCheck(ScoreBlock& score, const PassBlock& pass, bool tolerant) {
+    if (tolerant) {
+        for (std::size_t i = 0; i < score.size(); ++i)
+            score[i] += (1 + pass[i]) & -static_cast<Score>(score[i] != 0);
+    } else {
+        for (std::size_t i = 0; i < score.size(); ++i)
+            score[i] = (score[i] + 2) & -static_cast<Score>(pass[i] & (score[i] != 0));
     }
-    return score;
 }
 
-// Adds one check's outcome: +2 for a pass, +1 for a tolerated failure, 0 removes.
-void takeCheck(Scores& score, const PassTable& pass, bool tolerant) {
-    for (std::size_t n = 0; n < score.size(); ++n) {
-        const std::int32_t s = score[n];
-        const std::int32_t next = pass[n] ? s + 2 : (tolerant ? s + 1 : 0);
-        score[n] = s == 0 ? 0 : next;
+bool anyCandidate(const ScoreBlock& score) {
+    return std::any_of(score.begin(), score.end(), [](Score s) { return s != 0; });
+}
+
+// The survivors the vote keeps (between low and high failures), in order of failures, then
+// of number: counted first, then placed. The survivors come in number order.
+std::vector<FilterResult> votedResults(std::vector<FilterResult> survivors, int low, int high) {
+    const std::size_t levels = static_cast<std::size_t>(std::max(0, high - low + 1));
+    const auto levelOf = [&](int f) { return f >= low && f <= high ? static_cast<std::size_t>(f - low) : levels; };
+    if (levels <= 1) { // one level keeps number order: no second list needed
+        std::erase_if(survivors, [&](const FilterResult& r) { return levelOf(r.failures) >= levels; });
+        return survivors;
     }
+    std::vector<std::size_t> start(levels + 1, 0);
+    for (const FilterResult& r : survivors)
+        if (const std::size_t k = levelOf(r.failures); k < levels)
+            ++start[k + 1];
+    for (std::size_t k = 1; k <= levels; ++k)
+        start[k] += start[k - 1];
+    std::vector<FilterResult> results(start[levels]);
+    for (const FilterResult& r : survivors)
+        if (const std::size_t k = levelOf(r.failures); k < levels)
+            results[start[k]++] = r;
+    return results;
 }
 
 } // namespace
@@ -66,39 +81,62 @@ FilterRun runFilter(const FilterPlan& plan, const FilterProgress& progress) {
     const int units = base + static_cast<int>(plan.checks.size());
     const int tolerantUnits = static_cast<int>(
         std::count_if(plan.checks.begin(), plan.checks.end(), [](const Check& c) { return c.tolerant; }));
-    const int fullScore = 2 * units;
-    if (!steps.report(1) || !steps.report(3))
+    const Score fullScore = 2 * units;
+    if (!steps.report(1))
         return cancelled();
 
-    Scores score = candidateScores(plan, base);
-    if (!steps.report(5))
-        return cancelled();
-
-    PassTable pass(kNumbers, 0);
-    PassTable kept;
-    if (plan.keep) {
-        kept.assign(kNumbers, 0);
-        plan.keep(kept);
-        for (std::size_t n = 0; n < score.size(); ++n)
-            kept[n] &= score[n] != 0 ? 1 : 0;
+    std::array<attr::DigitMask, 5> pads{};
+    for (std::size_t i = 0; i < 5; ++i)
+        pads[i] = padMask(plan.pads[i]);
+    std::vector<std::uint8_t> listed;
+    if (plan.resultLimit) {
+        listed.assign(kNumbers, 0);
+        for (int n : *plan.resultLimit)
+            if (n >= 0 && n < kNumbers)
+                listed[static_cast<std::size_t>(n)] = 1;
     }
-    const int stepsTotal = static_cast<int>(plan.checks.size()) + 1;
-    for (std::size_t i = 0; i < plan.checks.size(); ++i) {
-        plan.checks[i].fill(pass);
-        takeCheck(score, pass, plan.checks[i].tolerant);
-        if (!steps.report(5 + 85 * (static_cast<int>(i) + 1) / stepsTotal))
+    if (!steps.report(3) || !steps.report(5))
+        return cancelled();
+
+    std::vector<FilterResult> survivors; // with their failures, in number order
+    survivors.reserve(plan.resultLimit ? std::min(plan.resultLimit->size(), candidateCount(plan.pads))
+                                       : candidateCount(plan.pads));
+    PassBlock pass;
+    PassBlock kept;
+    for (int block = 0; block < kBlocks; ++block) {
+        ScoreBlock score{};
+        fillFolded(block, pass, true, [&pads](bool acc, int pos, int d) {
+            return acc && attr::inMask(pads[static_cast<std::size_t>(pos)], d);
+        }, [](bool all) { return all; });
+        for (std::size_t i = 0; i < score.size(); ++i)
+            score[i] = pass[i] * 2 * base * (listed.empty() ? 1 : listed[static_cast<std::size_t>(block * kBlockSize) + i]);
+        bool alive = anyCandidate(score);
+        const bool keeps = plan.keep && alive;
+        if (keeps) {
+            plan.keep(block, kept);
+            for (std::size_t i = 0; i < kept.size(); ++i)
+                kept[i] &= score[i] != 0;
+        }
+        for (std::size_t c = 0; c < plan.checks.size() && alive; ++c) {
+            plan.checks[c].fill(block, pass);
+            takeCheck(score, pass, plan.checks[c].tolerant);
+            alive = plan.checks[c].tolerant || anyCandidate(score);
+        }
+        if (plan.kill && alive) {
+            plan.kill(block, pass);
+            for (std::size_t i = 0; i < score.size(); ++i)
+                score[i] *= 1 - pass[i];
+        }
+        // 必出号 comes first, so a kept candidate is never rejected, killed or counted failing.
+        if (keeps)
+            for (std::size_t i = 0; i < score.size(); ++i)
+                score[i] = kept[i] ? fullScore : score[i];
+        for (std::size_t i = 0; i < score.size(); ++i)
+            if (score[i] != 0)
+                survivors.push_back({block * kBlockSize + static_cast<int>(i), fullScore - score[i]});
+        if (!steps.report(5 + 85 * (block + 1) / kBlocks))
             return cancelled();
     }
-    // Applied last, with the same outcome as first: a kept candidate never counts a failure
-    // and is never killed.
-    if (plan.kill) {
-        plan.kill(pass);
-        for (std::size_t n = 0; n < score.size(); ++n)
-            score[n] = pass[n] ? 0 : score[n];
-    }
-    if (plan.keep)
-        for (std::size_t n = 0; n < score.size(); ++n)
-            score[n] = kept[n] ? fullScore : score[n];
     if (!steps.report(86))
         return cancelled();
 
@@ -108,17 +146,7 @@ FilterRun runFilter(const FilterPlan& plan, const FilterProgress& progress) {
         high = std::min(tolerantUnits, plan.voteMax);
         low = plan.voteMin;
     }
-    // One sweep sorts the survivors by their failure count.
-    std::vector<std::vector<int>> byFailures(static_cast<std::size_t>(std::max(0, high - low + 1)));
-    for (int n = 0; n < kNumbers; ++n) {
-        const std::int32_t s = score[static_cast<std::size_t>(n)];
-        const int f = fullScore - s;
-        if (s != 0 && f >= low && f <= high)
-            byFailures[static_cast<std::size_t>(f - low)].push_back(n);
-    }
-    for (std::size_t k = 0; k < byFailures.size(); ++k)
-        for (int n : byFailures[k])
-            run.results.push_back({n, low + static_cast<int>(k)});
+    run.results = votedResults(std::move(survivors), low, high);
     if (!steps.report(90))
         return cancelled();
     return run;

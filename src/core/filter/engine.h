@@ -12,15 +12,15 @@
 // The filter run: the candidate space of the pads (optionally limited to earlier results),
 // every check over the whole space, then the failure vote that orders the survivors.
 //
-// Each check fills a pass table for all 100,000 numbers at once and the scores take it in
-// one sweep, so a run costs a few table sweeps per check instead of a call per check and
-// number. The outcome is that of evaluating each candidate check by check: pass +2,
+// Each check fills a pass table for a block of 1,000 numbers at once and the block's scores
+// take it in one sweep, so a run costs a few short sweeps per check instead of a call per
+// check and number; a block whose candidates are all rejected skips its remaining checks. The outcome is that of evaluating each candidate check by check: pass +2,
 // tolerated failure +1, rejection removes it; 必出号 keeps a candidate with a full score
 // before anything else, 必杀号 then removes it.
 namespace pentad::filter {
 
-// Fills the table with 1 for every number that passes.
-using Fill = std::function<void(PassTable&)>;
+// Fills a block's table with 1 for every number that passes.
+using Fill = std::function<void(int block, PassBlock& out)>;
 
 // One vote unit: a condition, or one entry of a tolerant entry list.
 struct Check {

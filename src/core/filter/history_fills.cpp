@@ -78,10 +78,10 @@ Fill historyFill(Relation relation, std::vector<Digits> window) {
         const auto& keys = column(*c);
         for (const Digits& d : window)
             marked[keys[static_cast<std::size_t>(attr::numberOf(d))]] = 1;
-        return [c = *c, marked = std::move(marked)](PassTable& out) {
-            const auto& keys = column(c);
-            for (std::size_t n = 0; n < keys.size(); ++n)
-                out[n] = !marked[keys[n]];
+        return [c = *c, marked = std::move(marked)](int block, PassBlock& out) {
+            const std::uint16_t* keys = column(c).data() + block * kBlockSize;
+            for (std::size_t i = 0; i < out.size(); ++i)
+                out[i] = !marked[keys[i]];
         };
     }
     if (relation == Relation::CommonFour) {
@@ -89,11 +89,11 @@ Fill historyFill(Relation relation, std::vector<Digits> window) {
         for (const Digits& d : window)
             for (int key : fourDigitKeys(d))
                 marked[static_cast<std::size_t>(key)] = 1;
-        return [marked = std::move(marked)](PassTable& out) {
-            const auto& keys = fourDigitKeysOfEveryNumber();
-            for (std::size_t n = 0; n < keys.size(); ++n) {
-                const auto& k = keys[n];
-                out[n] = !(marked[k[0]] | marked[k[1]] | marked[k[2]] | marked[k[3]] | marked[k[4]]);
+        return [marked = std::move(marked)](int block, PassBlock& out) {
+            const auto* keys = fourDigitKeysOfEveryNumber().data() + block * kBlockSize;
+            for (std::size_t i = 0; i < out.size(); ++i) {
+                const auto& k = keys[i];
+                out[i] = !(marked[k[0]] | marked[k[1]] | marked[k[2]] | marked[k[3]] | marked[k[4]]);
             }
         };
     }
@@ -101,9 +101,10 @@ Fill historyFill(Relation relation, std::vector<Digits> window) {
     std::vector<std::uint8_t> marked(kNumbers, 0);
     for (const Digits& d : window)
         markNear(marked, d, changes);
-    return [marked = std::move(marked)](PassTable& out) {
-        for (std::size_t n = 0; n < out.size(); ++n)
-            out[n] = !marked[n];
+    return [marked = std::move(marked)](int block, PassBlock& out) {
+        const std::uint8_t* near = marked.data() + block * kBlockSize;
+        for (std::size_t i = 0; i < out.size(); ++i)
+            out[i] = !near[i];
     };
 }
 

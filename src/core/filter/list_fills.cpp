@@ -14,14 +14,20 @@ int powerOfTen(int width) {
     return p;
 }
 
-// Whether the count's digit occurs in the text of allowed counts.
-bool countAllowed(const QString& counts, int count) { return counts.contains(QChar(u'0' + count)); }
+// Which counts 0..9 the text allows: those whose digit occurs anywhere in it.
+std::array<bool, 10> allowedCounts(const QString& counts) {
+    std::array<bool, 10> allowed{};
+    for (int k = 0; k < 10; ++k)
+        allowed[static_cast<std::size_t>(k)] = counts.contains(QChar(u'0' + k));
+    return allowed;
+}
 
 // The numbers whose digit is in its group at `count` positions, for all counts at once.
-void fillMatchCount(PassTable& out, const std::array<attr::DigitMask, 5>& groups, const QString& counts) {
-    fillFolded(out, 0, [&groups](int acc, int pos, int d) {
+void fillMatchCount(int block, PassBlock& out, const std::array<attr::DigitMask, 5>& groups,
+                    const std::array<bool, 10>& allowed) {
+    fillFolded(block, out, 0, [&groups](int acc, int pos, int d) {
         return acc + attr::inMask(groups[static_cast<std::size_t>(pos)], d);
-    }, [&counts](int hits) { return countAllowed(counts, hits); });
+    }, [&allowed](int hits) { return allowed[static_cast<std::size_t>(hits)]; });
 }
 
 } // namespace
@@ -56,15 +62,15 @@ Fill forcedListFill(const QString& text) {
             groups.push_back(*g);
         }
     }
-    return [groups = std::move(groups), listed = std::move(listed)](PassTable& out) {
-        out = listed;
-        PassTable next(out.size());
+    return [groups = std::move(groups), listed = std::move(listed)](int block, PassBlock& out) {
+        std::copy_n(listed.begin() + block * kBlockSize, kBlockSize, out.begin());
+        PassBlock next;
         for (const auto& g : groups) {
-            fillFolded(next, true, [&g](bool acc, int pos, int d) {
+            fillFolded(block, next, true, [&g](bool acc, int pos, int d) {
                 return acc && attr::inMask(g[static_cast<std::size_t>(pos)], d);
             }, [](bool all) { return all; });
-            for (std::size_t n = 0; n < out.size(); ++n)
-                out[n] |= next[n];
+            for (std::size_t i = 0; i < out.size(); ++i)
+                out[i] |= next[i];
         }
     };
 }
@@ -78,8 +84,9 @@ std::vector<Check> matchingChecks(const QString& text) {
         const auto groups = parseFiveGroups(QStringView(e.body).left(bar));
         if (!groups)
             continue;
-        const QString counts = e.body.mid(bar + 1);
-        checks.push_back({[g = *groups, counts](PassTable& out) { fillMatchCount(out, g, counts); }, e.tolerant});
+        const auto allowed = allowedCounts(e.body.mid(bar + 1));
+        checks.push_back({[g = *groups, allowed](int block, PassBlock& out) { fillMatchCount(block, out, g, allowed); },
+                          e.tolerant});
     }
     return checks;
 }
@@ -96,9 +103,9 @@ std::vector<Check> remainderChecks(const QString& text) {
         const ValueSet values = colon < 0 ? ValueSet() : parseValueList(QStringView(e.body).mid(colon + 1));
         const qsizetype known = kCodes.indexOf(code);
         const int divisor = known < 0 ? 0 : kDivisors[static_cast<std::size_t>(known)];
-        checks.push_back({[divisor, values](PassTable& out) {
-            for (int n = 0; n < kNumbers; ++n)
-                out[static_cast<std::size_t>(n)] = values.contains(divisor == 0 ? 0 : n % divisor);
+        checks.push_back({[divisor, values](int block, PassBlock& out) {
+            for (int i = 0; i < kBlockSize; ++i)
+                out[static_cast<std::size_t>(i)] = values.contains(divisor == 0 ? 0 : (block * kBlockSize + i) % divisor);
         }, e.tolerant});
     }
     return checks;
@@ -111,18 +118,18 @@ std::vector<Check> moreDigitsChecks(const QString& text, bool distinct) {
         if (bar < 0)
             continue;
         const attr::DigitMask set = attr::digitMaskOf(QStringView(e.body).left(bar));
-        const QString counts = e.body.mid(bar + 1);
-        checks.push_back({[set, counts, distinct](PassTable& out) {
-            fillBankerHits(out, set, distinct, [&counts](int hits) { return countAllowed(counts, hits); });
+        const auto allowed = allowedCounts(e.body.mid(bar + 1));
+        checks.push_back({[set, allowed, distinct](int block, PassBlock& out) {
+            fillBankerHits(block, out, set, distinct, [&allowed](int hits) { return allowed[static_cast<std::size_t>(hits)]; });
         }, e.tolerant});
     }
     return checks;
 }
 
 Fill frontThreeFill(const QString& text) {
-    return [excluded = digitWindows(text, 3)](PassTable& out) {
-        for (int n = 0; n < kNumbers; ++n)
-            out[static_cast<std::size_t>(n)] = !excluded[static_cast<std::size_t>(n / 100)];
+    return [excluded = digitWindows(text, 3)](int block, PassBlock& out) {
+        for (int i = 0; i < kBlockSize; ++i)
+            out[static_cast<std::size_t>(i)] = !excluded[static_cast<std::size_t>((block * kBlockSize + i) / 100)];
     };
 }
 

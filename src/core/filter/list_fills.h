@@ -2,7 +2,6 @@
 
 #include "filter/engine.h"
 
-#include <bit>
 #include <vector>
 
 // The checks of the lists that name numbers or rules entry by entry: 必出号 / 必杀号,
@@ -31,12 +30,13 @@ Fill frontThreeFill(const QString& text);
 
 // out[n] = accept(banker hits of the set in n): hit positions, or with `distinct` the
 // distinct digit values among them.
-template <class Accept> void fillBankerHits(PassTable& out, attr::DigitMask set, bool distinct, Accept accept) {
+template <class Accept>
+void fillBankerHits(int block, PassBlock& out, attr::DigitMask set, bool distinct, Accept accept) {
     if (distinct)
-        fillFolded(out, 0u, [set](unsigned acc, int, int d) { return attr::inMask(set, d) ? acc | (1u << d) : acc; },
-                   [&accept](unsigned hit) { return accept(std::popcount(hit)); });
+        fillFolded(block, out, 0u, [set](unsigned acc, int, int d) { return attr::inMask(set, d) ? acc | (1u << d) : acc; },
+                   [&accept](unsigned hit) { return accept(bitCount(hit)); });
     else
-        fillFolded(out, 0, [set](int acc, int, int d) { return acc + attr::inMask(set, d); }, accept);
+        fillFolded(block, out, 0, [set](int acc, int, int d) { return acc + attr::inMask(set, d); }, accept);
 }
 
 // Marks every run of `width` consecutive digit characters of the text (as a value).

@@ -4,6 +4,7 @@
 #include "attributes/number_attributes.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace pentad::filter {
 
@@ -23,6 +24,8 @@ int classPattern(const Digits& d, int (*classOf)(int)) {
         classes[i] = classOf(d[i]);
     return patternCode(classes);
 }
+
+} // namespace
 
 int columnValue(Column c, const Digits& d) {
     using namespace attr;
@@ -80,6 +83,8 @@ int columnValue(Column c, const Digits& d) {
     return 0;
 }
 
+namespace {
+
 struct Columns {
     std::array<std::vector<std::uint16_t>, static_cast<std::size_t>(Column::Count_)> values;
 
@@ -129,15 +134,40 @@ int patternCode(const std::array<int, 5>& classes) {
     return code;
 }
 
-void fillFromColumn(PassTable& out, Column c, const ValueSet& allowed) {
-    const auto& values = column(c);
-    for (std::size_t n = 0; n < values.size(); ++n)
-        out[n] = allowed.contains(values[n]) ? 1 : 0;
+const std::vector<std::uint16_t>& distinctValues(Column c) {
+    static const auto distinct = [] {
+        std::array<std::vector<std::uint16_t>, static_cast<std::size_t>(Column::Count_)> all;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            auto v = column(static_cast<Column>(i));
+            std::sort(v.begin(), v.end());
+            v.erase(std::unique(v.begin(), v.end()), v.end());
+            all[i] = std::move(v);
+        }
+        return all;
+    }();
+    return distinct[static_cast<std::size_t>(c)];
 }
 
-void intersect(PassTable& out, const PassTable& other) {
-    for (std::size_t n = 0; n < out.size(); ++n)
-        out[n] &= other[n];
+int bitCount(unsigned mask) {
+    static const auto counts = [] {
+        std::array<std::uint8_t, 1024> t{};
+        for (unsigned m = 0; m < t.size(); ++m)
+            t[m] = static_cast<std::uint8_t>(std::popcount(m));
+        return t;
+    }();
+    return counts[mask & 1023u];
+}
+
+ColumnLookup::ColumnLookup(Column c, const ValueSet& allowed)
+    : column_(c), accepted_(static_cast<std::size_t>(distinctValues(c).back()) + 1, 0) {
+    for (std::uint16_t v : distinctValues(c))
+        accepted_[v] = allowed.contains(v) ? 1 : 0;
+}
+
+void ColumnLookup::fill(int block, PassBlock& out) const {
+    const std::uint16_t* values = column(column_).data() + block * kBlockSize;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = accepted_[values[i]];
 }
 
 } // namespace pentad::filter

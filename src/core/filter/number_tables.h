@@ -7,16 +7,21 @@
 #include <cstdint>
 #include <vector>
 
-// Whole-space tables: the engine evaluates a condition for all 100,000 numbers at once into
-// a pass table. Attributes of the whole number come from columns built once per program;
-// attributes over chosen positions are folded digit by digit in nested loops, so every
-// number costs one small step and no number is ever turned back into digits.
+// Whole-space tables: the engine evaluates a condition for a block of 1,000 numbers at a
+// time (one 万千 prefix), so a block's tables stay in the processor's nearest cache and a
+// block without candidates is skipped. Attributes of the whole number come from columns
+// built once per program; attributes over chosen positions are folded digit by digit in
+// nested loops, so every number costs one small step.
 namespace pentad::filter {
 
 inline constexpr int kNumbers = 100000;
 
-// One byte per number: 1 where the number passes.
-using PassTable = std::vector<std::uint8_t>;
+// Blocks of numbers: block b holds b*1000 .. b*1000+999.
+inline constexpr int kBlockSize = 1000;
+inline constexpr int kBlocks = kNumbers / kBlockSize;
+
+// One byte per number of a block: 1 where the number passes.
+using PassBlock = std::array<std::uint8_t, kBlockSize>;
 
 // The digits of every number, in number order.
 const std::vector<attr::Digits>& everyNumberDigits();
@@ -39,6 +44,9 @@ enum class Column : std::uint8_t {
     Count_
 };
 
+// The column's value of one number.
+int columnValue(Column c, const attr::Digits& d);
+
 // The column's value for every number (built on first use, then shared read-only).
 const std::vector<std::uint16_t>& column(Column c);
 
@@ -46,33 +54,43 @@ const std::vector<std::uint16_t>& column(Column c);
 // number (万 the highest place), 0..242.
 int patternCode(const std::array<int, 5>& classes);
 
-// out[n] = allowed(column value of n).
-void fillFromColumn(PassTable& out, Column c, const ValueSet& allowed);
+// The distinct values of a column, ascending.
+const std::vector<std::uint16_t>& distinctValues(Column c);
 
-// out[n] = accept(f(digits of n)).
-template <class F> void fillPerNumber(PassTable& out, F f) {
-    const auto& digits = everyNumberDigits();
-    for (std::size_t n = 0; n < digits.size(); ++n)
-        out[n] = static_cast<std::uint8_t>(f(digits[n]) ? 1 : 0);
+// The number of set bits of a digit mask (at most ten bits), by table.
+int bitCount(unsigned mask);
+
+// out[i] = the allowed byte of the column value of the block's i-th number, by a byte table
+// over all values made once when the check is compiled.
+class ColumnLookup {
+public:
+    ColumnLookup(Column c, const ValueSet& allowed);
+    void fill(int block, PassBlock& out) const;
+
+private:
+    Column column_;
+    std::vector<std::uint8_t> accepted_; // per column value
+};
+
+// out[i] = f(digits of the block's i-th number).
+template <class F> void fillPerNumber(int block, PassBlock& out, F f) {
+    const attr::Digits* digits = everyNumberDigits().data() + block * kBlockSize;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<std::uint8_t>(f(digits[i]) ? 1 : 0);
 }
 
-// Folds the five digits of every number in place order: acc = step(acc, position, digit)
-// for 万 .. 个, then out[n] = accept(acc). The loops share every prefix of digits.
+// Folds the five digits of the block's numbers in place order: acc = step(acc, position,
+// digit) for 万 .. 个, then out[i] = accept(acc). The loops share every prefix of digits.
 template <class Acc, class Step, class Accept>
-void fillFolded(PassTable& out, Acc start, Step step, Accept accept) {
-    std::size_t n = 0;
-    for (int a = 0; a < 10; ++a) {
-        const Acc s0 = step(start, 0, a);
-        for (int b = 0; b < 10; ++b) {
-            const Acc s1 = step(s0, 1, b);
-            for (int c = 0; c < 10; ++c) {
-                const Acc s2 = step(s1, 2, c);
-                for (int d = 0; d < 10; ++d) {
-                    const Acc s3 = step(s2, 3, d);
-                    for (int e = 0; e < 10; ++e)
-                        out[n++] = static_cast<std::uint8_t>(accept(step(s3, 4, e)) ? 1 : 0);
-                }
-            }
+void fillFolded(int block, PassBlock& out, Acc start, Step step, Accept accept) {
+    const Acc s1 = step(step(start, 0, block / 10), 1, block % 10);
+    std::size_t i = 0;
+    for (int c = 0; c < 10; ++c) {
+        const Acc s2 = step(s1, 2, c);
+        for (int d = 0; d < 10; ++d) {
+            const Acc s3 = step(s2, 3, d);
+            for (int e = 0; e < 10; ++e)
+                out[i++] = static_cast<std::uint8_t>(accept(step(s3, 4, e)) ? 1 : 0);
         }
     }
 }
@@ -80,14 +98,17 @@ void fillFolded(PassTable& out, Acc start, Step step, Accept accept) {
 // Per position and digit the amount the digit adds to an additive attribute.
 using DigitTerms = std::array<std::array<int, 10>, 5>;
 
-// out[n] = accept(sum over the positions of terms[position][digit]).
-template <class Accept> void fillAdditive(PassTable& out, const DigitTerms& terms, Accept accept) {
-    fillFolded(out, 0, [&terms](int acc, int pos, int digit) {
+// out[i] = accept(sum over the positions of terms[position][digit]).
+template <class Accept> void fillAdditive(int block, PassBlock& out, const DigitTerms& terms, Accept accept) {
+    fillFolded(block, out, 0, [&terms](int acc, int pos, int digit) {
         return acc + terms[static_cast<std::size_t>(pos)][static_cast<std::size_t>(digit)];
     }, accept);
 }
 
-// out[n] = out[n] && other[n].
-void intersect(PassTable& out, const PassTable& other);
+// out[i] = out[i] && other[i].
+inline void intersect(PassBlock& out, const PassBlock& other) {
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] &= other[i];
+}
 
 } // namespace pentad::filter

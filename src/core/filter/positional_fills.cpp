@@ -32,61 +32,73 @@ DigitTerms additiveTerms(Positional measure, int divisor, const PositionSet& p) 
     return terms;
 }
 
-void fillEntry(PassTable& out, Positional measure, int divisor, const Entry& e) {
-    const PositionSet& p = e.positions;
-    const ValueSet& values = e.values;
+// The largest additive value is 32 codes of 9; a byte per value makes the test a load.
+using Accepted = std::array<std::uint8_t, 1024>;
+
+template <class Map> Accepted acceptedBy(const ValueSet& values, Map map) {
+    Accepted accepted{};
+    for (std::size_t v = 0; v < accepted.size(); ++v)
+        accepted[v] = values.contains(map(static_cast<int>(v)));
+    return accepted;
+}
+
+Fill additiveFill(const DigitTerms& terms, const Accepted& accepted) {
+    return [terms, accepted](int block, PassBlock& out) {
+        fillAdditive(block, out, terms, [&accepted](int v) { return accepted[static_cast<std::size_t>(v)] != 0; });
+    };
+}
+
+Fill entryFill(Positional measure, int divisor, const Entry& e) {
+    const PositionSet p = e.positions;
+    const ValueSet values = e.values;
     switch (measure) {
     case Positional::Tail:
-        fillAdditive(out, additiveTerms(measure, divisor, p), [&](int v) { return values.contains(v % 10); });
-        return;
+        return additiveFill(additiveTerms(measure, divisor, p), acceptedBy(values, [](int v) { return v % 10; }));
     case Positional::Mean: {
         const int k = p.size();
-        fillAdditive(out, additiveTerms(measure, divisor, p), [&](int v) { return values.contains((v + k / 2) / k); });
-        return;
+        return additiveFill(additiveTerms(measure, divisor, p), acceptedBy(values, [k](int v) { return (v + k / 2) / k; }));
     }
-    case Positional::Span: {
-        struct Range {
-            int low = 9;
-            int high = 0;
+    case Positional::Span:
+        return [p, values](int block, PassBlock& out) {
+            struct Range {
+                int low = 9;
+                int high = 0;
+            };
+            fillFolded(block, out, Range{}, [&p](Range r, int pos, int d) {
+                return p.contains(pos) ? Range{std::min(r.low, d), std::max(r.high, d)} : r;
+            }, [&values](Range r) { return values.contains(r.high - r.low); });
         };
-        fillFolded(out, Range{}, [&p](Range r, int pos, int d) {
-            return p.contains(pos) ? Range{std::min(r.low, d), std::max(r.high, d)} : r;
-        }, [&](Range r) { return values.contains(r.high - r.low); });
-        return;
-    }
     case Positional::ChainedDifference:
-        fillPerNumber(out, [&](const attr::Digits& d) { return values.contains(attr::chainedDifferenceAt(d, p)); });
-        return;
+        return [p, values](int block, PassBlock& out) {
+            fillPerNumber(block, out, [&](const attr::Digits& d) { return values.contains(attr::chainedDifferenceAt(d, p)); });
+        };
     case Positional::DigitString: {
         // Compared as a two-digit code, so only two positions can match.
-        if (p.size() != 2) {
-            std::fill(out.begin(), out.end(), 0);
-            return;
-        }
+        if (p.size() != 2)
+            return [](int, PassBlock& out) { out.fill(0); };
         DigitTerms terms{};
         for (int d = 0; d < 10; ++d) {
             terms[static_cast<std::size_t>(p.at(0))][static_cast<std::size_t>(d)] += 10 * d;
             terms[static_cast<std::size_t>(p.at(1))][static_cast<std::size_t>(d)] += d;
         }
-        fillAdditive(out, terms, [&](int v) { return values.contains(v); });
-        return;
+        return additiveFill(terms, acceptedBy(values, [](int v) { return v; }));
     }
     default:
-        fillAdditive(out, additiveTerms(measure, divisor, p), [&](int v) { return values.contains(v); });
+        return additiveFill(additiveTerms(measure, divisor, p), acceptedBy(values, [](int v) { return v; }));
     }
 }
 
-// Calls fillOne(table, entry) for every entry and keeps the numbers every entry passes.
-template <class E, class FillOne> Fill allEntries(std::vector<E> entries, FillOne fillOne) {
-    return [entries = std::move(entries), fillOne](PassTable& out) {
+// The numbers every entry passes; an empty list passes all.
+Fill allEntries(std::vector<Fill> entries) {
+    return [entries = std::move(entries)](int block, PassBlock& out) {
         if (entries.empty()) {
-            std::fill(out.begin(), out.end(), 1);
+            out.fill(1);
             return;
         }
-        fillOne(out, entries.front());
-        PassTable next(out.size());
+        entries.front()(block, out);
+        PassBlock next;
         for (std::size_t i = 1; i < entries.size(); ++i) {
-            fillOne(next, entries[i]);
+            entries[i](block, next);
             intersect(out, next);
         }
     };
@@ -102,13 +114,15 @@ int familyClass(attr::PatternFamily family, int d) {
     return 0;
 }
 
+constexpr std::array<int, 5> kPlace3 = {81, 27, 9, 3, 1};
+
 // Which pattern codes (classes of the positions in P, base 3, 万 highest) the entry lists:
 // each code's pattern is made from a digit of each class and compared as text.
-std::vector<std::uint8_t> listedCodes(attr::PatternFamily family, const PatternEntry& e) {
+Accepted listedCodes(attr::PatternFamily family, const PatternEntry& e) {
     std::array<int, 3> digitOfClass{-1, -1, -1};
     for (int d = 9; d >= 0; --d)
         digitOfClass[static_cast<std::size_t>(familyClass(family, d))] = d;
-    std::vector<std::uint8_t> listed(243, 0);
+    Accepted listed{};
     for (int code = 0; code < 243; ++code) {
         attr::Digits sample{};
         bool possible = true;
@@ -123,37 +137,39 @@ std::vector<std::uint8_t> listedCodes(attr::PatternFamily family, const PatternE
     return listed;
 }
 
-constexpr std::array<int, 5> kPlace3 = {81, 27, 9, 3, 1};
-
 } // namespace
 
 Fill entryListFill(Positional measure, int divisor, const QString& text) {
     const ValueForm form = measure == Positional::DigitString ? ValueForm::TwoDigitCode : ValueForm::Decimal;
-    return allEntries(parseEntryList(text, form), [measure, divisor](PassTable& out, const Entry& e) {
-        fillEntry(out, measure, divisor, e);
-    });
+    std::vector<Fill> fills;
+    for (const Entry& e : parseEntryList(text, form))
+        fills.push_back(entryFill(measure, divisor, e));
+    return allEntries(std::move(fills));
 }
 
 Fill patternListFill(attr::PatternFamily family, const QString& text) {
-    return allEntries(parsePatternEntryList(text), [family](PassTable& out, const PatternEntry& e) {
-        const std::vector<std::uint8_t> listed = listedCodes(family, e);
+    std::vector<Fill> fills;
+    for (const PatternEntry& e : parsePatternEntryList(text)) {
         DigitTerms terms{};
         for (int pos = 0; pos < 5; ++pos)
             for (int d = 0; d < 10; ++d)
                 terms[static_cast<std::size_t>(pos)][static_cast<std::size_t>(d)] =
                     e.positions.contains(pos) ? familyClass(family, d) * kPlace3[static_cast<std::size_t>(pos)] : 0;
-        fillAdditive(out, terms, [&listed](int code) { return listed[static_cast<std::size_t>(code)] != 0; });
-    });
+        fills.push_back(additiveFill(terms, listedCodes(family, e)));
+    }
+    return allEntries(std::move(fills));
 }
 
 Fill digitEntryListFill(const QString& text) {
-    return allEntries(parseDigitEntryList(text), [](PassTable& out, const DigitEntry& e) {
+    std::vector<Fill> fills;
+    for (const DigitEntry& e : parseDigitEntryList(text)) {
         DigitTerms terms{};
         for (auto& position : terms)
             for (int d = 0; d < 10; ++d)
                 position[static_cast<std::size_t>(d)] = attr::inMask(e.digits, d) ? d : 0;
-        fillAdditive(out, terms, [&e](int v) { return e.values.contains(v); });
-    });
+        fills.push_back(additiveFill(terms, acceptedBy(e.values, [](int v) { return v; })));
+    }
+    return allEntries(std::move(fills));
 }
 
 } // namespace pentad::filter

@@ -1,5 +1,6 @@
 // The desktop program: splash, main window, message loop.
 
+#include "app/allocator_tuning.h"
 #include "app/data_home.h"
 #include "app/product.h"
 #include "app/tfrm_flash.h"
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
+    pentad::app::keepLargeBlocksForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pentad"));
     QApplication::setApplicationDisplayName(product::kTitle);
