@@ -152,20 +152,20 @@ private:
         const int op = s_.index(row.controls.back().name);
         const std::size_t left = static_cast<std::size_t>(row.param / 10);
         const std::size_t right = static_cast<std::size_t>(row.param % 10);
-        return [op, left, right](int block, PassBlock& out) {
-            fillPerNumber(block, out, [&](const attr::Digits& d) {
-                const int a = d[left];
-                const int b = d[right];
-                switch (op) {
-                case 0: return a > b;
-                case 1: return a == b;
-                case 2: return a < b;
-                case 3: return a >= b;
-                case 4: return a <= b;
-                case 5: return a != b;
-                default: return false;
-                }
-            });
+        // Which digit pairs (left, right) hold the relation, then the two digits folded
+        // into a pair index.
+        std::array<std::uint8_t, 100> holds{};
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b)
+                holds[static_cast<std::size_t>(a * 10 + b)] = op == 0 ? a > b : op == 1 ? a == b : op == 2 ? a < b
+                                                            : op == 3 ? a >= b : op == 4 ? a <= b : op == 5 && a != b;
+        DigitTerms terms{};
+        for (std::size_t d = 0; d < 10; ++d) {
+            terms[left][d] += static_cast<int>(10 * d);
+            terms[right][d] += static_cast<int>(d);
+        }
+        return [holds, terms](int block, PassBlock& out) {
+            fillAdditive(block, out, terms, [&holds](int pair) { return holds[static_cast<std::size_t>(pair)] != 0; });
         };
     }
 

@@ -104,8 +104,12 @@ std::vector<Check> remainderChecks(const QString& text) {
         const qsizetype known = kCodes.indexOf(code);
         const int divisor = known < 0 ? 0 : kDivisors[static_cast<std::size_t>(known)];
         checks.push_back({[divisor, values](int block, PassBlock& out) {
-            for (int i = 0; i < kBlockSize; ++i)
-                out[static_cast<std::size_t>(i)] = values.contains(divisor == 0 ? 0 : (block * kBlockSize + i) % divisor);
+            if (divisor == 0) {
+                out.fill(values.contains(0) ? 1 : 0);
+                return;
+            }
+            for (int i = 0, r = block * kBlockSize % divisor; i < kBlockSize; ++i, r = r + 1 == divisor ? 0 : r + 1)
+                out[static_cast<std::size_t>(i)] = values.contains(r);
         }, e.tolerant});
     }
     return checks;

@@ -4,7 +4,6 @@
 #include "attributes/number_attributes.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace pentad::filter {
 
@@ -87,6 +86,7 @@ namespace {
 
 struct Columns {
     std::array<std::vector<std::uint16_t>, static_cast<std::size_t>(Column::Count_)> values;
+    std::array<std::vector<std::uint8_t>, static_cast<std::size_t>(Column::Count_)> narrow;
 
     Columns() {
         const auto& digits = everyNumberDigits();
@@ -97,6 +97,8 @@ struct Columns {
             if (static_cast<Column>(c) == Column::SortedDigits)
                 rank(raw);
             values[c].assign(raw.begin(), raw.end());
+            if (*std::max_element(raw.begin(), raw.end()) < 256)
+                narrow[c].assign(raw.begin(), raw.end());
         }
     }
 
@@ -110,6 +112,14 @@ struct Columns {
     }
 };
 
+const Columns& columns() {
+    static const Columns all;
+    return all;
+}
+
+// The column as bytes when all its values fit one, else empty: half the memory to stream.
+const std::vector<std::uint8_t>& narrowColumn(Column c) { return columns().narrow[static_cast<std::size_t>(c)]; }
+
 } // namespace
 
 const std::vector<attr::Digits>& everyNumberDigits() {
@@ -122,10 +132,7 @@ const std::vector<attr::Digits>& everyNumberDigits() {
     return digits;
 }
 
-const std::vector<std::uint16_t>& column(Column c) {
-    static const Columns columns;
-    return columns.values[static_cast<std::size_t>(c)];
-}
+const std::vector<std::uint16_t>& column(Column c) { return columns().values[static_cast<std::size_t>(c)]; }
 
 int patternCode(const std::array<int, 5>& classes) {
     int code = 0;
@@ -148,16 +155,6 @@ const std::vector<std::uint16_t>& distinctValues(Column c) {
     return distinct[static_cast<std::size_t>(c)];
 }
 
-int bitCount(unsigned mask) {
-    static const auto counts = [] {
-        std::array<std::uint8_t, 1024> t{};
-        for (unsigned m = 0; m < t.size(); ++m)
-            t[m] = static_cast<std::uint8_t>(std::popcount(m));
-        return t;
-    }();
-    return counts[mask & 1023u];
-}
-
 ColumnLookup::ColumnLookup(Column c, const ValueSet& allowed)
     : column_(c), accepted_(static_cast<std::size_t>(distinctValues(c).back()) + 1, 0) {
     for (std::uint16_t v : distinctValues(c))
@@ -165,9 +162,14 @@ ColumnLookup::ColumnLookup(Column c, const ValueSet& allowed)
 }
 
 void ColumnLookup::fill(int block, PassBlock& out) const {
-    const std::uint16_t* values = column(column_).data() + block * kBlockSize;
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = accepted_[values[i]];
+    const auto lookUp = [&](const auto* values) {
+        for (std::size_t i = 0; i < out.size(); ++i)
+            out[i] = accepted_[values[i]];
+    };
+    if (const auto& narrow = narrowColumn(column_); !narrow.empty())
+        lookUp(narrow.data() + block * kBlockSize);
+    else
+        lookUp(column(column_).data() + block * kBlockSize);
 }
 
 } // namespace pentad::filter

@@ -57,8 +57,15 @@ int patternCode(const std::array<int, 5>& classes);
 // The distinct values of a column, ascending.
 const std::vector<std::uint16_t>& distinctValues(Column c);
 
-// The number of set bits of a digit mask (at most ten bits), by table.
-int bitCount(unsigned mask);
+// The number of set bits of a digit mask (at most ten bits), by table: the processors the
+// program is built for need not have an instruction for it.
+inline constexpr std::array<std::uint8_t, 1024> kBitCounts = [] {
+    std::array<std::uint8_t, 1024> t{};
+    for (unsigned m = 1; m < t.size(); ++m)
+        t[m] = static_cast<std::uint8_t>(t[m >> 1] + (m & 1u));
+    return t;
+}();
+inline int bitCount(unsigned mask) { return kBitCounts[mask & 1023u]; }
 
 // out[i] = the allowed byte of the column value of the block's i-th number, by a byte table
 // over all values made once when the check is compiled.
