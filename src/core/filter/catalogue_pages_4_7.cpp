@@ -39,11 +39,12 @@ Row bankerCount(int row) {
     return Row(QStringLiteral("数字"), s, Syntax::BankerCount).field().boxes(QStringLiteral("chkS") + s, range(0, 5));
 }
 
-// The three set fields of a group with their generate button.
-ConditionSpec setFields(const QString& generate, const QString& caption,
+// The three set fields of a group with their generate button; the caption is the group's
+// hint.
+ConditionSpec setFields(const QString& hint, const QString& generate, const QString& generateCaption,
                         const std::array<std::pair<const char*, const char*>, 3>& fields) {
-    Row row(caption, {}, Syntax::None);
-    row.enableBox({}).tolerance({}).button(generate, caption);
+    Row row(hint, {}, Syntax::None);
+    row.enableBox({}).tolerance({}).button(generate, generateCaption);
     for (const auto& [name, label] : fields)
         row.control(edit(QString::fromLatin1(name), QString::fromUtf8(label)));
     return row;
@@ -115,7 +116,8 @@ std::vector<GroupBoxSpec> pagesFourToSeven() {
             .field().dialog(kTwoPositions, 2).positional(Positional::DigitString),
     }));
     pages.push_back(group(3, QStringLiteral(" 邻孤传 "), 7, {
-        setFields(QStringLiteral("cmdSLGC"), QStringLiteral("生成邻孤传号码"),
+        setFields(QStringLiteral("使用邻孤传过滤前请先进行邻孤传设置："), QStringLiteral("cmdSLGC"),
+                  QStringLiteral("生成邻孤传号码"),
                   {{{"txtSLCGLin", "邻号："}, {"txtSLCGChuan", "传号："}, {"txtSLCGGu", "孤号："}}}),
         classCount("邻号", "LCGLin", 0),
         classCount("传号", "LCGChuan", 2),
@@ -124,7 +126,8 @@ std::vector<GroupBoxSpec> pagesFourToSeven() {
         classForm("单选邻孤传", "DLGC", Syntax::ClassPattern, "Tfrm012", 3, 0),
     }));
     pages.push_back(group(15, QStringLiteral(" 复隔中 "), 7, {
-        setFields(QStringLiteral("cmdSFGZ"), QStringLiteral("生成复隔中号码"),
+        setFields(QStringLiteral("使用复隔中过滤前请先进行复隔中设置："), QStringLiteral("cmdSFGZ"),
+                  QStringLiteral("生成复隔中号码"),
                   {{{"txtSFGZFu", "复号："}, {"txtSFGZGe", "隔号："}, {"txtSFGZZhong", "中号："}}}),
         classCount("复号", "FGZFu", 0),
         classCount("隔号", "FGZGe", 1),

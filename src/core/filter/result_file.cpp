@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -53,6 +54,13 @@ std::optional<std::vector<int>> readResultFile(const QString& path, QString* err
 }
 
 bool usesPlainLayout(const QString& path) { return path.toUpper().contains(QStringLiteral(".TXT")); }
+
+std::vector<int> randomBets(int count) {
+    std::vector<int> bets;
+    for (int i = 0; i < count; ++i)
+        bets.push_back(static_cast<int>(QRandomGenerator::global()->bounded(100000)));
+    return bets;
+}
 
 QString betText(int bet) { return QStringLiteral("%1").arg(bet, 5, 10, QLatin1Char('0')); }
 

@@ -31,6 +31,9 @@ QStringList resultFileLines(const std::vector<int>& bets, bool plain, const QStr
 bool saveResultFile(const QString& path, const std::vector<int>& bets, const QString& period,
                     const QDateTime& savedAt, QString* error);
 
+// 随机生成: `count` numbers drawn independently and uniformly from 0..99999 (they may repeat).
+std::vector<int> randomBets(int count);
+
 // A bet as its five characters.
 QString betText(int bet);
 

@@ -4,6 +4,7 @@
 #include "app/calendar_text.h"
 #include "app/product.h"
 #include "app/status_windows.h"
+#include "filter/filter_panel.h"
 #include "store/period_selectors.h"
 #include "widgets/prompt.h"
 
@@ -66,11 +67,14 @@ TfrmMain::TfrmMain(const app::DataPaths& paths, QWidget* parent)
     buildStatusBar();
 
     applyGeometry(settings_.windowGeometry());
+    if (settings_.autoSaveFilter())
+        filterPanel_->openAutomaticFilter();
     statusPanels_[2]->setText(app::dateAndWeekdayText(
         QDate::currentDate(), QLocale(QLocale::Chinese, QLocale::China).toString(QDate::currentDate(), QLocale::ShortFormat)));
     periodsPerTrendPage_ = settings_.futurePeriodsPerPage();
     labZSPC_->setText(QStringLiteral("每页 %1 期").arg(periodsPerTrendPage_));
     connectStore();
+    filterPanel_->setAllPads();
     currentPanel_ = kPanelGridData;
     statusPanels_[0]->setText(QStringLiteral("当前玩法：体彩排列5"));
     FillPeriodLists();
@@ -90,6 +94,14 @@ void TfrmMain::buildPanels() {
             views_->addWidget(basic);
             continue;
         }
+        if (info.code == kPanelSelect) {
+            filterPanel_ = new FilterPanel(*this, views_);
+            filterPanel_->setObjectName(QString::fromLatin1(info.name));
+            cmbSItem_ = filterPanel_->betPeriods();
+            panels_[info.code] = filterPanel_;
+            views_->addWidget(filterPanel_);
+            continue;
+        }
         auto* panel = new QWidget(views_);
         panel->setObjectName(QString::fromLatin1(info.name));
         auto* layout = new QVBoxLayout(panel);
@@ -103,14 +115,6 @@ void TfrmMain::buildPanels() {
         panels_[info.code] = panel;
         views_->addWidget(panel);
     }
-
-    auto* betRow = new QHBoxLayout;
-    betRow->addWidget(new QLabel(QStringLiteral("投注期号："), panels_[kPanelSelect]));
-    cmbSItem_ = new QComboBox(panels_[kPanelSelect]);
-    cmbSItem_->setObjectName(QStringLiteral("cmbSItem"));
-    betRow->addWidget(cmbSItem_);
-    betRow->addStretch(1);
-    static_cast<QVBoxLayout*>(panels_[kPanelSelect]->layout())->insertLayout(0, betRow);
 
     labZSPC_ = new QLabel(panels_[kPanelFuture]);
     labZSPC_->setObjectName(QStringLiteral("labZSPC"));
@@ -305,6 +309,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     if (!std::exchange(destroyed_, true)) {
         writeGeometry();
         settings_.setFuturePeriodsPerPage(periodsPerTrendPage_);
+        if (settings_.autoSaveFilter())
+            filterPanel_->saveAutomaticFilter();
     }
     event->accept();
 }

@@ -12,6 +12,7 @@
 #include <map>
 #include <vector>
 
+class FilterPanel;
 class PeriodSelectors;
 class QComboBox;
 class QLabel;
@@ -44,6 +45,7 @@ public:
     TfrmProcess& processWindow() { return *process_; }
     TfrmWait& waitWindow() { return *wait_; }
     QWidget* panel(int code) const { return panels_.at(code); }
+    FilterPanel& filterPanel() const { return *filterPanel_; }
 
     int currentPanel() const { return currentPanel_; }
     int currentViewCode() const { return currentViewCode_; }
@@ -109,7 +111,8 @@ private:
     QStackedWidget* views_ = nullptr;
     std::map<int, QWidget*> panels_;
     std::array<QLabel*, 3> statusPanels_{};
-    QComboBox* cmbSItem_ = nullptr;
+    FilterPanel* filterPanel_ = nullptr;
+    QComboBox* cmbSItem_ = nullptr; // on the filter panel
     QLabel* labZSPC_ = nullptr;
 
     int currentPanel_ = kPanelGridData;

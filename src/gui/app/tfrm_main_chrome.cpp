@@ -2,6 +2,7 @@
 
 #include "app/tfrm_main.h"
 
+#include "filter/filter_panel.h"
 #include "widgets/glyph_icon.h"
 
 #include <QFrame>
@@ -110,7 +111,7 @@ void TfrmMain::buildMenu() {
 
     QMenu* select = menu("mnuSelectMenu", "选号投注(&S)");
     add(select, "mnuSelect", "投注缩水(&T)", &TfrmMain::SBSelectClick);
-    add(select, "munOpenResult", "打开结果 (&O)", nullptr);
+    add(select, "munOpenResult", "打开结果 (&O)", [this] { filterPanel_->munOpenResultClick(); });
 
     QMenu* tools = menu("mnuTools", "工具(&T)");
     add(tools, "mnuSet", "软件设置(&S)", nullptr);

@@ -51,10 +51,10 @@ QString openFileName(QWidget* parent, const QString& title, const QString& filte
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
-QString saveFileName(QWidget* parent, const QString& title, const QString& filter) {
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter, QString* selectedFilter) {
     if (scriptState().enabled)
         return nextScriptedFileName();
-    return QFileDialog::getSaveFileName(parent, title, QString(), filter, nullptr,
+    return QFileDialog::getSaveFileName(parent, title, QString(), filter, selectedFilter,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -14,7 +14,8 @@ void info(QWidget* parent, const QString& text);
 bool confirm(QWidget* parent, const QString& text); // OK = true, Cancel = false
 
 QString openFileName(QWidget* parent, const QString& title, const QString& filter);
-QString saveFileName(QWidget* parent, const QString& title, const QString& filter);
+// `selectedFilter` (optional) names the filter shown first and returns the one chosen.
+QString saveFileName(QWidget* parent, const QString& title, const QString& filter, QString* selectedFilter = nullptr);
 
 namespace script {
 void enable();
