@@ -18,45 +18,6 @@ using namespace pentad::filter;
 
 namespace {
 
-// Every control of the catalogue with its kind.
-std::vector<const ControlSpec*> allControls() {
-    std::vector<const ControlSpec*> controls;
-    for (const GroupBoxSpec& g : Catalogue::instance().groupBoxes())
-        for (const ConditionSpec& c : g.conditions)
-            for (const ControlSpec& control : c.controls)
-                controls.push_back(&control);
-    return controls;
-}
-
-// A state in which every control differs from its default: every other box ticked, texts
-// named after their fields, the last item of every combo, the second radio of each pair.
-FilterState everyControlChanged() {
-    FilterState s = defaultFilterState();
-    s.pads = {"13579", "0", "", "9876543210", "24"};
-    int i = 0;
-    for (const ControlSpec* c : allControls()) {
-        switch (c->kind) {
-        case ControlKind::CheckBox: s.setChecked(c->name, i++ % 2 == 0); break;
-        case ControlKind::Edit: s.setText(c->name, c->name.right(3) + QStringLiteral("|1,2;")); break;
-        case ControlKind::Combo: s.setIndex(c->name, static_cast<int>(c->items.size()) - 1); break;
-        case ControlKind::Radio:
-            if (c->name.endsWith(u'2'))
-                selectRadio(s, c->name);
-            break;
-        }
-    }
-    return s;
-}
-
-void compareStates(const FilterState& actual, const FilterState& expected) {
-    QCOMPARE(actual.pads, expected.pads);
-    for (const ControlSpec* c : allControls()) {
-        QVERIFY2(actual.checked(c->name) == expected.checked(c->name), qPrintable(c->name));
-        QVERIFY2(actual.text(c->name) == expected.text(c->name), qPrintable(c->name));
-        QVERIFY2(actual.index(c->name) == expected.index(c->name), qPrintable(c->name));
-    }
-}
-
 QByteArray fileBytes(const QStringList& lines) { return text::joinCrLf(lines); }
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {
@@ -89,7 +50,7 @@ private Q_SLOTS:
 
     void controlsAreNamedOnce() {
         std::set<QString> names;
-        for (const ControlSpec* c : allControls())
+        for (const ControlSpec* c : fixture::allControls())
             QVERIFY2(names.insert(c->name).second, qPrintable(c->name));
         for (const char* irregular : {"chkSBScmp", "chkSBScmpWrong", "cmbSBSCmp", "chkSGBCMPWrong", "chkS0120",
                                       "chkS01200", "chkS01225", "chkSLian5", "chkSTongZu2", "txtSQ5C5", "chkSDM45",
@@ -161,7 +122,7 @@ private Q_SLOTS:
     void saveResetOpenRestoresEveryControl() {
         QTemporaryDir dir;
         const QString path = dir.filePath("a.sfl");
-        const FilterState saved = everyControlChanged();
+        const FilterState saved = fixture::everyControlChanged();
         QString error;
         QVERIFY(saveFilterFile(path, saved, &error));
         FilterState s = saved;
@@ -172,7 +133,7 @@ private Q_SLOTS:
         QVERIFY(s.checked("rdoSSumJO2"));                          // radios stay
         QCOMPARE(s.text("txtSSum"), saved.text("txtSSum"));        // fields stay
         QVERIFY(openFilterFile(path, s, &error));
-        compareStates(s, saved);
+        fixture::compareStates(s, saved);
         // The file is GBK with CR LF.
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -217,13 +178,13 @@ private Q_SLOTS:
 
     void damagedFiles() {
         QTemporaryDir dir;
-        const FilterState before = everyControlChanged();
+        const FilterState before = fixture::everyControlChanged();
         QString error;
         const auto refused = [&](const QString& path) {
             FilterState s = before;
             error.clear();
             const bool opened = openFilterFile(path, s, &error);
-            compareStates(s, before);
+            fixture::compareStates(s, before);
             return !opened && !error.isEmpty();
         };
         const QString shortFile = dir.filePath("short.sfl");
