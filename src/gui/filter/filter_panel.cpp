@@ -127,13 +127,12 @@ QWidget* FilterPanel::buildResults() {
     txtSRandomC_->setObjectName(QStringLiteral("txtSRandomC"));
     txtSRandomC_->setRange(1, 999);
     txtSRandomC_->setValue(10);
-    buttons->addWidget(select, 0, 0);
-    buttons->addWidget(saveResult, 0, 1);
-    buttons->addWidget(saveFilter, 1, 0);
-    buttons->addWidget(openFilter, 1, 1);
-    buttons->addWidget(clear, 2, 0);
-    buttons->addWidget(random, 3, 0);
-    buttons->addWidget(txtSRandomC_, 3, 1);
+    // One narrow column, so the filter pages keep the width.
+    int row = 0;
+    for (QPushButton* b : {select, saveResult, saveFilter, openFilter, clear})
+        buttons->addWidget(b, row++, 0, 1, 2);
+    buttons->addWidget(random, row, 0);
+    buttons->addWidget(txtSRandomC_, row, 1);
     column->addLayout(buttons);
     connect(select, &QPushButton::clicked, this, &FilterPanel::cmdSelectClick);
     connect(saveResult, &QPushButton::clicked, this, &FilterPanel::cmdSaveResultClick);
@@ -141,7 +140,8 @@ QWidget* FilterPanel::buildResults() {
     connect(openFilter, &QPushButton::clicked, this, &FilterPanel::cmdOpenFltClick);
     connect(clear, &QPushButton::clicked, this, &FilterPanel::cmdClearClick);
     connect(random, &QPushButton::clicked, this, &FilterPanel::cmdRandomClick);
-    box->setMinimumWidth(box->sizeHint().width());
+    // As wide as the count labels need, the rest goes to the filter pages.
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("投注金额：2000000 元")) + 60);
     return box;
 }
 
