@@ -82,11 +82,13 @@ private Q_SLOTS:
         find<QCheckBox>(w, "chkSTotalWrong")->setChecked(true);
         QVERIFY(find<QWidget>(w, "cmbSTotalWrong")->isEnabled());
         QVERIFY(find<QWidget>(w, "cmbSTotalWrongMin")->isEnabled());
-        // The set fields are always open; the setting buttons wait for their dialogs.
+        // The set fields are always open.
         QVERIFY(find<QWidget>(w, "txtSLCGLin")->isEnabled());
         find<QCheckBox>(w, "chkSSum")->setChecked(true);
         QVERIFY(find<QWidget>(w, "txtSSum")->isEnabled());
-        QVERIFY(!find<QWidget>(w, "cmdSSum")->isEnabled());
+        QVERIFY(find<QWidget>(w, "cmdSSum")->isEnabled());
+        find<QCheckBox>(w, "chkSWJH")->setChecked(true);
+        QVERIFY(!find<QWidget>(w, "cmdSWJH")->isEnabled()); // its dialog is not in the program yet
         QVERIFY(find<QLineEdit>(w, "txtSJJB")->isReadOnly());
     }
 

@@ -2,6 +2,7 @@
 
 #include "app/status_windows.h"
 #include "app/tfrm_main.h"
+#include "dialogs/setting_dialogs.h"
 #include "filter/filter_pages.h"
 #include "filter/filter_request.h"
 #include "filter/position_pad.h"
@@ -47,7 +48,16 @@ FilterPanel::FilterPanel(TfrmMain& main, QWidget* parent) : QWidget(parent), mai
     row->addLayout(left, 1);
     row->addWidget(buildResults());
     connect(pages_, &FilterPages::generateRequested, this, &FilterPanel::generateSets);
+    dialogs_ = std::make_unique<SettingDialogs>(this);
+    pages_->setDialogOpener({[this](const filter::ConditionSpec& row) { return dialogs_->available(row); },
+                             [this](const filter::ConditionSpec& row) {
+                                 auto* field = static_cast<QLineEdit*>(pages_->control(row.valueField));
+                                 if (const auto text = dialogs_->open(row, field->text()))
+                                     field->setText(*text);
+                             }});
 }
+
+FilterPanel::~FilterPanel() = default;
 
 QWidget* FilterPanel::buildPads() {
     auto* box = new QGroupBox(QStringLiteral(" 号码选择 "), this);

@@ -5,8 +5,10 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class FilterPages;
+class SettingDialogs;
 class PositionPad;
 class QCheckBox;
 class QComboBox;
@@ -22,6 +24,7 @@ class FilterPanel : public QWidget {
     Q_OBJECT
 public:
     FilterPanel(TfrmMain& main, QWidget* parent);
+    ~FilterPanel() override;
 
     QComboBox* betPeriods() const { return cmbSItem_; }
     ResultModel& results() const { return *results_; }
@@ -60,4 +63,5 @@ private:
     QLabel* labSCount_ = nullptr;
     QLabel* labSCost_ = nullptr;
     QSpinBox* txtSRandomC_ = nullptr;
+    std::unique_ptr<SettingDialogs> dialogs_;
 };

@@ -2,46 +2,15 @@
 
 #include "filter/key_rules.h"
 #include "filter/position_pads.h"
+#include "widgets/digit_panel.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 using namespace pentad::filter;
 
-namespace {
-
-// A digit panel: a label that reports clicks.
-class DigitPanel : public QLabel {
-public:
-    DigitPanel(int digit, std::function<void(int)> clicked, QWidget* parent)
-        : QLabel(QString::number(digit), parent), digit_(digit), clicked_(std::move(clicked)) {
-        setAlignment(Qt::AlignCenter);
-        setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00")) + 4);
-        setFrameShape(QFrame::Panel);
-        setFrameShadow(QFrame::Raised);
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton)
-            clicked_(digit_);
-    }
-
-private:
-    int digit_;
-    std::function<void(int)> clicked_;
-};
-
-QString panelStyle(bool selected) {
-    return selected ? QStringLiteral("QLabel { font-weight: bold; color: rgb(255,0,0); background: rgb(231,231,231); }")
-                    : QStringLiteral("QLabel { font-weight: bold; color: rgb(128,128,128); background: rgb(218,215,208); }");
-}
-
-} // namespace
 
 PositionPad::PositionPad(const QString& letter, const QString& caption, QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
@@ -83,7 +52,7 @@ void PositionPad::changed() {
     choices_->setCurrentIndex(0);
     const auto mask = padMask(field_->text());
     for (int d = 0; d < 10; ++d)
-        panels_[static_cast<std::size_t>(d)]->setStyleSheet(panelStyle(pentad::attr::inMask(mask, d)));
+        panels_[static_cast<std::size_t>(d)]->setChosen(pentad::attr::inMask(mask, d));
 }
 
 void PositionPad::panelClicked(int digit) {

@@ -4,8 +4,8 @@
 
 #include <array>
 
+class DigitPanel;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 
 // One position pad: the field of allowed digits (the only state), the ten digit panels that
@@ -28,5 +28,5 @@ private:
 
     QLineEdit* field_;
     QComboBox* choices_;
-    std::array<QLabel*, 10> panels_{};
+    std::array<DigitPanel*, 10> panels_{};
 };

@@ -1,0 +1,27 @@
+#include "dialogs/setting_dialogs.h"
+
+#include "dialogs/value_list_dialog.h"
+
+SettingDialogs::SettingDialogs(QWidget* owner)
+    : sum_(new TfrmSum(owner)), patterns_(new TfrmJO(owner)), twoPositions_(new TfrmMWC(owner)),
+      digitSum_(new TfrmADSum(owner)), remainders_(new TfrmTSH(owner)) {}
+
+bool SettingDialogs::available(const pentad::filter::ConditionSpec& row) const {
+    static const QStringList built = {QStringLiteral("TfrmSum"), QStringLiteral("TfrmJO"), QStringLiteral("TfrmMWC"),
+                                      QStringLiteral("TfrmADSum"), QStringLiteral("TfrmTSH")};
+    return built.contains(row.dialog);
+}
+
+std::optional<QString> SettingDialogs::open(const pentad::filter::ConditionSpec& row, const QString& fieldText) {
+    if (row.dialog == QStringLiteral("TfrmSum"))
+        return sum_->edit(row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("TfrmJO"))
+        return patterns_->edit(row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("TfrmMWC"))
+        return twoPositions_->edit(row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("TfrmADSum"))
+        return digitSum_->edit(fieldText);
+    if (row.dialog == QStringLiteral("TfrmTSH"))
+        return remainders_->edit(fieldText);
+    return std::nullopt;
+}

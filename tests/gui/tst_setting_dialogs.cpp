@@ -1,0 +1,115 @@
+#include "app/tfrm_main.h"
+#include "filter/catalogue.h"
+#include "widgets/prompt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace pentad;
+
+class TestSettingDialogs : public QObject {
+    Q_OBJECT
+
+    template <class T> static T* find(QWidget& w, const QString& name) {
+        T* child = w.findChild<T*>(name);
+        if (!child)
+            qFatal("missing %s", qPrintable(name));
+        return child;
+    }
+
+    // Presses the button and, once its dialog is up, does `act` with it.
+    static void pressWith(TfrmMain& w, const QString& button, std::function<void(QDialog&)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                qFatal("no dialog came up");
+            act(*dialog);
+        });
+        find<QPushButton>(w, button)->click();
+    }
+
+    static void checkValue(QDialog& d, const QString& value) {
+        auto* list = find<QListWidget>(d, "chkListSum");
+        list->findItems(value, Qt::MatchExactly).front()->setCheckState(Qt::Checked);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { Prompt::script::enable(); }
+
+    void composesAnEntryAndWritesItBack() {
+        QTemporaryDir home;
+        TfrmMain w{app::DataPaths(home.path())};
+        find<QCheckBox>(w, "chkSSum")->setChecked(true);
+        find<QLineEdit>(w, "txtSSum")->setText("543|10,12;21|3");
+        QString title;
+        pressWith(w, "cmdSSum", [&title](QDialog& d) {
+            title = d.windowTitle();
+            QCOMPARE(find<QListWidget>(d, "lstSet")->count(), 2);
+            find<QCheckBox>(d, "chkSNo1")->click(); // 个 off
+            checkValue(d, "36");
+            find<QPushButton>(d, "cmdAdd")->click();
+            find<QPushButton>(d, "cmdOK")->click();
+        });
+        QCOMPARE(title, QStringLiteral("和值设定"));
+        QCOMPARE(find<QLineEdit>(w, "txtSSum")->text(), QStringLiteral("543|10,12;21|3;5432|36;"));
+
+        pressWith(w, "cmdSSum", [](QDialog& d) {
+            find<QPushButton>(d, "cmdReset")->click();
+            find<QPushButton>(d, "cmdCancel")->click();
+        });
+        QCOMPARE(find<QLineEdit>(w, "txtSSum")->text(), QStringLiteral("543|10,12;21|3;5432|36;"));
+    }
+
+    void refusalsAreShown() {
+        QTemporaryDir home;
+        TfrmMain w{app::DataPaths(home.path())};
+        find<QCheckBox>(w, "chkSWHCMore")->setChecked(true);
+        Prompt::script::takeMessages();
+        pressWith(w, "cmdSWHCMore", [](QDialog& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("更多位差设置"));
+            find<QCheckBox>(d, "chkSNo3")->click();
+            checkValue(d, "4");
+            find<QPushButton>(d, "cmdAdd")->click();
+            find<QPushButton>(d, "cmdOK")->click();
+        });
+        QCOMPARE(Prompt::script::takeMessages(), QStringList{"请设置 2 个位置。"});
+        QCOMPARE(find<QLineEdit>(w, "txtSWHCMore")->text(), QString());
+    }
+
+    void everyAvailableButtonOpensItsDialog() {
+        QTemporaryDir home;
+        TfrmMain w{app::DataPaths(home.path())};
+        for (const auto& g : filter::Catalogue::instance().groupBoxes())
+            for (const auto& row : g.conditions) {
+                if (row.dialog.isEmpty())
+                    continue;
+                find<QCheckBox>(w, row.enableBox)->setChecked(true);
+                auto* button = find<QPushButton>(w, row.button);
+                if (!button->isEnabled())
+                    continue; // its dialog is still to come
+                QString name;
+                QString title;
+                pressWith(w, row.button, [&](QDialog& d) {
+                    name = d.objectName();
+                    title = d.windowTitle();
+                    d.reject();
+                });
+                QCOMPARE(name, row.dialog);
+                QVERIFY2(!title.isEmpty(), qPrintable(row.button));
+            }
+        QCOMPARE(find<QDialog>(w, "TfrmTSH")->windowTitle(), QStringLiteral("除N余数设置"));
+        QCOMPARE(find<QDialog>(w, "TfrmJO")->windowTitle(), QStringLiteral("质合类型设定")); // the last one opened
+    }
+};
+
+QTEST_MAIN(TestSettingDialogs)
+#include "tst_setting_dialogs.moc"
