@@ -126,6 +126,8 @@ void ValueListDialog::build(const Tools& tools) {
     for (QPushButton* b : {add, change_, remove, reset})
         entryButtons->addWidget(b);
     entryButtons->addStretch(1);
+    if (tools.legend)
+        entryButtons->addWidget(new QLabel(QStringLiteral("注意：列表中的各条件为交集的关系。\n即当一个数满足所有列出的条件\n时才会被保留下来。"), this));
     entryRow->addLayout(entryButtons);
     column->addLayout(entryRow, 1);
 
@@ -224,7 +226,7 @@ void PositionDialog::showHead() {
 }
 
 TfrmSum::TfrmSum(QWidget* parent)
-    : PositionDialog(QStringLiteral("TfrmSum"), {true, true, QStringLiteral("cmdSelect"), QStringLiteral(" ")},
+    : PositionDialog(QStringLiteral("TfrmSum"), {true, true, QStringLiteral("cmdSelect"), QStringLiteral(" "), true},
                      QStringLiteral("位置设定："), parent) {
     setModel(std::make_unique<SumDialogModel>(1));
 }

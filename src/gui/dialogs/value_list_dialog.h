@@ -27,6 +27,7 @@ protected:
         bool range = true;       // cmbS1 至 cmbS2 and its button
         QString rangeButton = QStringLiteral("cmdSelect");
         QString toolsSpacing = QStringLiteral(" "); // "全 选" or "全选"
+        bool legend = false;                          // the AND note beside the entries
     };
     ValueListDialog(const QString& name, const Tools& tools, QWidget* parent);
 
