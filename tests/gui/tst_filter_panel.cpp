@@ -87,8 +87,8 @@ private Q_SLOTS:
         find<QCheckBox>(w, "chkSSum")->setChecked(true);
         QVERIFY(find<QWidget>(w, "txtSSum")->isEnabled());
         QVERIFY(find<QWidget>(w, "cmdSSum")->isEnabled());
-        find<QCheckBox>(w, "chkSWJH")->setChecked(true);
-        QVERIFY(!find<QWidget>(w, "cmdSWJH")->isEnabled()); // its dialog is not in the program yet
+        find<QCheckBox>(w, "chkSMoreSZ")->setChecked(true);
+        QVERIFY(!find<QWidget>(w, "cmdSMoreSZ")->isEnabled()); // its dialog is not in the program yet
         QVERIFY(find<QLineEdit>(w, "txtSJJB")->isReadOnly());
     }
 

@@ -85,6 +85,46 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(w, "txtSWHCMore")->text(), QString());
     }
 
+    void plainListDialogs() {
+        QTemporaryDir home;
+        TfrmMain w{app::DataPaths(home.path())};
+        const auto open = [&w](const char* enable, const char* button, const char* field, const QString& text,
+                               std::function<void(QDialog&)> act) {
+            find<QCheckBox>(w, enable)->setChecked(true);
+            find<QLineEdit>(w, field)->setText(text);
+            pressWith(w, button, std::move(act));
+            return find<QLineEdit>(w, field)->text();
+        };
+        QString title;
+        QCOMPARE(open("chkSZDM", "cmdSZDM", "txtSZDM", "5,6,7", [&title](QDialog& d) {
+                     title = d.windowTitle();
+                     find<QPushButton>(d, "cmdOK")->click();
+                 }),
+                 QStringLiteral("5,6,7"));
+        QCOMPARE(title, QStringLiteral("最大码设定"));
+        QCOMPARE(open("chkSWQ2M", "cmdSWQ2M", "txtSWQ2M", "3,47", [](QDialog& d) { find<QPushButton>(d, "cmdOK")->click(); }),
+                 QStringLiteral("47"));
+        const QString groups = open("chkSZu012", "cmdSZu012", "txtSZu012", "2:2:1", [](QDialog& d) {
+            find<QPushButton>(d, "cmdAll")->click();
+            find<QPushButton>(d, "cmdOK")->click();
+        });
+        QCOMPARE(groups.count(u',') + 1, 21);
+        QVERIFY(groups.startsWith("0:0:5,0:1:4"));
+        Prompt::script::takeMessages();
+        QCOMPARE(open("chkSDanDZX", "cmdSDanDZX", "txtSDanDZX", "", [](QDialog& d) {
+                     find<QPushButton>(d, "cmdAdd")->click(); // nothing ticked: refused
+                     for (const char* p : {"W", "Q", "B", "S"})
+                         find<QCheckBox>(d, QStringLiteral("chkDZX%1%2").arg(p).arg(0))->setChecked(true);
+                     find<QCheckBox>(d, "chkDZXG2")->setChecked(true);
+                     find<QPushButton>(d, "cmdAdd")->click();
+                     find<QPushButton>(d, "cmdOK")->click();
+                 }),
+                 QStringLiteral("大大大大小"));
+        QCOMPARE(Prompt::script::takeMessages(), QStringList{"请正确的设置组合的数据。"});
+        QCOMPARE(open("chkSCP3", "cmdSCP3", "txtSCP3", "123", [](QDialog& d) { find<QPushButton>(d, "cmdCancel")->click(); }),
+                 QStringLiteral("123"));
+    }
+
     void everyAvailableButtonOpensItsDialog() {
         QTemporaryDir home;
         TfrmMain w{app::DataPaths(home.path())};

@@ -1,14 +1,17 @@
 #include "dialogs/setting_dialogs.h"
 
+#include "dialogs/choice_dialogs.h"
 #include "dialogs/value_list_dialog.h"
 
 SettingDialogs::SettingDialogs(QWidget* owner)
     : sum_(new TfrmSum(owner)), patterns_(new TfrmJO(owner)), twoPositions_(new TfrmMWC(owner)),
-      digitSum_(new TfrmADSum(owner)), remainders_(new TfrmTSH(owner)) {}
+      digitSum_(new TfrmADSum(owner)), remainders_(new TfrmTSH(owner)), frontThrees_(new TfrmLvP3(owner)),
+      owner_(owner) {}
 
 bool SettingDialogs::available(const pentad::filter::ConditionSpec& row) const {
     static const QStringList built = {QStringLiteral("TfrmSum"), QStringLiteral("TfrmJO"), QStringLiteral("TfrmMWC"),
-                                      QStringLiteral("TfrmADSum"), QStringLiteral("TfrmTSH")};
+                                      QStringLiteral("TfrmADSum"), QStringLiteral("TfrmTSH"), QStringLiteral("TfrmWX"),
+                                      QStringLiteral("TfrmSDZX"), QStringLiteral("Tfrm012"), QStringLiteral("TfrmLvP3")};
     return built.contains(row.dialog);
 }
 
@@ -23,5 +26,13 @@ std::optional<QString> SettingDialogs::open(const pentad::filter::ConditionSpec&
         return digitSum_->edit(fieldText);
     if (row.dialog == QStringLiteral("TfrmTSH"))
         return remainders_->edit(fieldText);
+    if (row.dialog == QStringLiteral("TfrmWX"))
+        return ChoiceListDialog::editValues(owner_, row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("TfrmSDZX"))
+        return ChoiceListDialog::editGroups(owner_, row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("Tfrm012"))
+        return Tfrm012::edit(owner_, row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("TfrmLvP3"))
+        return frontThrees_->edit(fieldText);
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 class QWidget;
 class TfrmADSum;
 class TfrmJO;
+class TfrmLvP3;
 class TfrmMWC;
 class TfrmSum;
 class TfrmTSH;
@@ -30,4 +31,6 @@ private:
     TfrmMWC* twoPositions_;
     TfrmADSum* digitSum_;
     TfrmTSH* remainders_;
+    TfrmLvP3* frontThrees_;
+    QWidget* owner_;
 };
