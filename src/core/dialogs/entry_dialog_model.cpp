@@ -6,20 +6,27 @@ namespace {
 const QString kNoValues = QStringLiteral("您还没有进行条件设置。");
 }
 
+QStringList splitDialogEntries(const QString& fieldText) {
+    QStringList entries = fieldText.split(u';');
+    if (entries.last().isEmpty())
+        entries.removeLast(); // the text ended with ";" (or was empty)
+    return entries;
+}
+
+QString joinDialogEntries(const QStringList& entries) {
+    QString text;
+    for (const QString& e : entries)
+        text += e + u';';
+    return text;
+}
+
 void EntryDialogModel::open(const QString& fieldText) {
-    entries_ = fieldText.split(u';');
-    if (entries_.last().isEmpty())
-        entries_.removeLast(); // the text ended with ";" (or was empty)
+    entries_ = splitDialogEntries(fieldText);
     picked_.reset();
     resetHead();
 }
 
-QString EntryDialogModel::fieldText() const {
-    QString text;
-    for (const QString& e : entries_)
-        text += e + u';';
-    return text;
-}
+QString EntryDialogModel::fieldText() const { return joinDialogEntries(entries_); }
 
 void EntryDialogModel::setChecked(int item, bool checked) {
     if (item >= 0 && item < static_cast<int>(checklist_.size()))

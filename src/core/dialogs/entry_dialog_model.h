@@ -11,6 +11,12 @@
 // digits or a divisor), the values it offers for that head, and how an entry is written.
 namespace pentad::dialogs {
 
+// The entries of a field text as every dialog reads them: every piece up to a ";" (empty
+// pieces too), and a non-empty rest after the last ";".
+QStringList splitDialogEntries(const QString& fieldText);
+// Every entry followed by ";".
+QString joinDialogEntries(const QStringList& entries);
+
 struct ChecklistItem {
     QString text;
     bool checked = false;
