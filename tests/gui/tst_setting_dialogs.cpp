@@ -125,6 +125,46 @@ private Q_SLOTS:
                  QStringLiteral("123"));
     }
 
+    void numberSetDialogs() {
+        QTemporaryDir home;
+        TfrmMain w{app::DataPaths(home.path())};
+        find<QCheckBox>(w, "chkSMoreSZ")->setChecked(true);
+        pressWith(w, "cmdSMoreSZ", [](QDialog& d) {
+            QTest::keyClicks(find<QLineEdit>(d, "txtDMSZ"), "27,,7");
+            QCOMPARE(find<QLineEdit>(d, "txtDMSZ")->text(), QStringLiteral("2,7"));
+            find<QCheckBox>(d, "chkSDMSZ0")->setChecked(true);
+            find<QCheckBox>(d, "chkSDMSZ3")->setChecked(true);
+            find<QCheckBox>(d, "chkSDMSZWrong")->setChecked(true);
+            find<QPushButton>(d, "cmdDMSZADD")->click();
+            find<QPushButton>(d, "cmdOK")->click();
+        });
+        QCOMPARE(find<QLineEdit>(w, "txtSMoreSZ")->text(), QStringLiteral("2,7|03-W;"));
+
+        find<QCheckBox>(w, "chkSJJC")->setChecked(true);
+        find<QLineEdit>(w, "txtSJJC")->setText("0/0/0/0/0;12345;");
+        QString title;
+        pressWith(w, "cmdSJJC", [&title](QDialog& d) {
+            title = d.windowTitle();
+            QCOMPARE(find<QListWidget>(d, "lstSet")->count(), 2);
+            for (const char* pad : {"pnSW1", "pnSQ10", "pnSB5", "pnSS0", "pnSG9"})
+                QTest::mouseClick(find<QWidget>(d, pad), Qt::LeftButton);
+            find<QPushButton>(d, "cmdAdd")->click();
+            find<QPushButton>(d, "cmdOK")->click();
+        });
+        QCOMPARE(title, QStringLiteral("必杀号设置"));
+        QCOMPARE(find<QLineEdit>(w, "txtSJJC")->text(), QStringLiteral("0/0/0/0/0;12345;1/*/5/0/9;"));
+
+        find<QCheckBox>(w, "chkSPiPei")->setChecked(true);
+        pressWith(w, "cmdSPiPei", [](QDialog& d) {
+            for (const char* row : {"W", "Q", "B", "S", "G"})
+                QTest::mouseClick(find<QWidget>(d, QStringLiteral("pnS%1%2").arg(row).arg(7)), Qt::LeftButton);
+            find<QCheckBox>(d, "chkS5")->setChecked(true);
+            find<QPushButton>(d, "cmdAdd")->click();
+            find<QPushButton>(d, "cmdOK")->click();
+        });
+        QCOMPARE(find<QLineEdit>(w, "txtSPiPei")->text(), QStringLiteral("7/7/7/7/7|5;"));
+    }
+
     void everyAvailableButtonOpensItsDialog() {
         QTemporaryDir home;
         TfrmMain w{app::DataPaths(home.path())};

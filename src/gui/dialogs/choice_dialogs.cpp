@@ -1,5 +1,6 @@
 #include "dialogs/choice_dialogs.h"
 
+#include "dialogs/dialog_parts.h"
 #include "widgets/prompt.h"
 
 #include <QCheckBox>
@@ -14,29 +15,8 @@
 
 using namespace pentad::dialogs;
 
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-// "确 定" and "取 消" (or without the gap) at the foot of a dialog.
-QHBoxLayout* closeRow(QDialog* d, const QString& gap) {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    QPushButton* ok = button("cmdOK", QStringLiteral("确") + gap + QStringLiteral("定"), d);
-    QPushButton* cancel = button("cmdCancel", QStringLiteral("取") + gap + QStringLiteral("消"), d);
-    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
-}
-
-} // namespace
+using dialog_parts::button;
+using dialog_parts::closeRow;
 
 // --- TfrmWX and TfrmSDZX ----------------------------------------------------------------
 

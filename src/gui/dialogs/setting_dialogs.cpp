@@ -1,19 +1,15 @@
 #include "dialogs/setting_dialogs.h"
 
 #include "dialogs/choice_dialogs.h"
+#include "dialogs/number_set_dialogs.h"
 #include "dialogs/value_list_dialog.h"
 
 SettingDialogs::SettingDialogs(QWidget* owner)
     : sum_(new TfrmSum(owner)), patterns_(new TfrmJO(owner)), twoPositions_(new TfrmMWC(owner)),
       digitSum_(new TfrmADSum(owner)), remainders_(new TfrmTSH(owner)), frontThrees_(new TfrmLvP3(owner)),
-      owner_(owner) {}
+      keepKill_(new TfrmLvChu(owner)), matching_(new TfrmPiPei(owner)), owner_(owner) {}
 
-bool SettingDialogs::available(const pentad::filter::ConditionSpec& row) const {
-    static const QStringList built = {QStringLiteral("TfrmSum"), QStringLiteral("TfrmJO"), QStringLiteral("TfrmMWC"),
-                                      QStringLiteral("TfrmADSum"), QStringLiteral("TfrmTSH"), QStringLiteral("TfrmWX"),
-                                      QStringLiteral("TfrmSDZX"), QStringLiteral("Tfrm012"), QStringLiteral("TfrmLvP3")};
-    return built.contains(row.dialog);
-}
+bool SettingDialogs::available(const pentad::filter::ConditionSpec& row) const { return !row.dialog.isEmpty(); }
 
 std::optional<QString> SettingDialogs::open(const pentad::filter::ConditionSpec& row, const QString& fieldText) {
     if (row.dialog == QStringLiteral("TfrmSum"))
@@ -34,5 +30,11 @@ std::optional<QString> SettingDialogs::open(const pentad::filter::ConditionSpec&
         return Tfrm012::edit(owner_, row.dialogKind, fieldText);
     if (row.dialog == QStringLiteral("TfrmLvP3"))
         return frontThrees_->edit(fieldText);
+    if (row.dialog == QStringLiteral("TfrmDMSet"))
+        return TfrmDMSet::edit(owner_, fieldText);
+    if (row.dialog == QStringLiteral("TfrmLvChu"))
+        return keepKill_->edit(row.dialogKind, fieldText);
+    if (row.dialog == QStringLiteral("TfrmPiPei"))
+        return matching_->edit(fieldText);
     return std::nullopt;
 }

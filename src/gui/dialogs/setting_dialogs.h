@@ -9,7 +9,9 @@
 class QWidget;
 class TfrmADSum;
 class TfrmJO;
+class TfrmLvChu;
 class TfrmLvP3;
+class TfrmPiPei;
 class TfrmMWC;
 class TfrmSum;
 class TfrmTSH;
@@ -32,5 +34,7 @@ private:
     TfrmADSum* digitSum_;
     TfrmTSH* remainders_;
     TfrmLvP3* frontThrees_;
+    TfrmLvChu* keepKill_;
+    TfrmPiPei* matching_;
     QWidget* owner_;
 };

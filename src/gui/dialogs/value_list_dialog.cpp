@@ -1,6 +1,7 @@
 #include "dialogs/value_list_dialog.h"
 
 #include "widgets/digit_panel.h"
+#include "dialogs/dialog_parts.h"
 #include "widgets/prompt.h"
 
 #include <QCheckBox>
@@ -14,16 +15,8 @@
 
 using namespace pentad::dialogs;
 
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
+using dialog_parts::button;
+using dialog_parts::closeRow;
 
 ValueListDialog::ValueListDialog(const QString& name, const Tools& tools, QWidget* parent) : QDialog(parent) {
     setObjectName(name);
@@ -131,15 +124,7 @@ void ValueListDialog::build(const Tools& tools) {
     entryRow->addLayout(entryButtons);
     column->addLayout(entryRow, 1);
 
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addStretch(1);
-    QPushButton* ok = button("cmdOK", QStringLiteral("确 定"), this);
-    QPushButton* cancel = button("cmdCancel", QStringLiteral("取 消"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    closeRow->addWidget(ok);
-    closeRow->addWidget(cancel);
-    column->addLayout(closeRow);
+    column->addLayout(closeRow(this, QStringLiteral(" ")));
 }
 
 void ValueListDialog::setModel(std::unique_ptr<EntryDialogModel> model) { model_ = std::move(model); }

@@ -1,5 +1,7 @@
 #include "filter/key_rules.h"
 
+#include "dialogs/banker_digits_model.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -30,6 +32,7 @@ bool KeyRuleFilter::accepts(const QString& typed, const QString& current) const 
         case Rule::DigitsCommaStar: ok = digit || c == u',' || c == u'*'; break;
         case Rule::DigitsColonComma: ok = digit || c == u',' || c == u':'; break;
         case Rule::PadDigits: ok = digit && !seen.contains(c); break;
+        case Rule::BankerDigits: ok = pentad::dialogs::BankerDigitsModel::acceptsKey(seen, c); break;
         }
         if (!ok)
             return false;

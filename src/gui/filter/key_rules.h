@@ -11,7 +11,7 @@ class QLineEdit;
 class KeyRuleFilter : public QObject {
     Q_OBJECT
 public:
-    enum class Rule { DigitsComma, DigitsCommaStar, DigitsColonComma, AnyKey, PadDigits };
+    enum class Rule { DigitsComma, DigitsCommaStar, DigitsColonComma, AnyKey, PadDigits, BankerDigits };
 
     static void install(QLineEdit* field, Rule rule);
     static Rule ruleOf(pentad::filter::KeyRule keys);
