@@ -20,7 +20,7 @@ private Q_SLOTS:
         QCOMPARE(m.add(), QString());
         QCOMPARE(m.entries().last(), QStringLiteral("2,7|03-W"));
         QVERIFY(m.digits.isEmpty() && !m.tolerant && !m.counts[0]);
-        m.select(2);
+        m.pick(2);
         QCOMPARE(m.digits, QStringLiteral("2,7"));
         QVERIFY(m.counts[0] && m.counts[3] && !m.counts[1] && m.tolerant);
         while (m.entries().size() < BankerDigitsModel::kMaxEntries) {

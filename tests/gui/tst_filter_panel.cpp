@@ -1,6 +1,7 @@
 #include "filter_fixture.h"
 
 #include "app/tfrm_main.h"
+#include "gui_fixture.h"
 #include "filter/filter_panel.h"
 #include "filter/result_model.h"
 #include "store/draw_store.h"
@@ -18,16 +19,10 @@
 #include <QTest>
 
 using namespace pentad;
+using fixture::find;
 
 class TestFilterPanel : public QObject {
     Q_OBJECT
-
-    template <class T> static T* find(QWidget& w, const QString& name) {
-        T* child = w.findChild<T*>(name);
-        if (!child)
-            qFatal("missing %s", qPrintable(name));
-        return child;
-    }
 
     static QString cell(TfrmMain& w, int row) {
         return find<QTableView>(w, "tsGDSelectResult")->model()->index(row, 1).data().toString();

@@ -1,4 +1,5 @@
 #include "app/tfrm_main.h"
+#include "gui_fixture.h"
 #include "filter/catalogue.h"
 #include "widgets/prompt.h"
 
@@ -15,16 +16,10 @@
 #include <functional>
 
 using namespace pentad;
+using fixture::find;
 
 class TestSettingDialogs : public QObject {
     Q_OBJECT
-
-    template <class T> static T* find(QWidget& w, const QString& name) {
-        T* child = w.findChild<T*>(name);
-        if (!child)
-            qFatal("missing %s", qPrintable(name));
-        return child;
-    }
 
     // Presses the button and, once its dialog is up, does `act` with it.
     static void pressWith(TfrmMain& w, const QString& button, std::function<void(QDialog&)> act) {

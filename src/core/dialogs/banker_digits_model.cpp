@@ -64,7 +64,7 @@ QString BankerDigitsModel::modify(int index) {
     return {};
 }
 
-void BankerDigitsModel::select(int index) {
+void BankerDigitsModel::pick(int index) {
     if (index < 0 || index >= entries_.size())
         return;
     clearInputs();

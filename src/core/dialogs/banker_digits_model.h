@@ -29,7 +29,7 @@ public:
     // The refusal, or an empty text when done (the inputs are then cleared).
     QString add();
     QString modify(int index);
-    void select(int index); // loads the inputs from an entry
+    void pick(int index); // loads the inputs from an entry
     void removeEntry(int index);
     void clearEntries() { entries_.clear(); }
 

@@ -1,17 +1,11 @@
 #include "dialogs/choice_models.h"
 
 #include "attributes/count_tables.h"
+#include "dialogs/entry_dialog_model.h"
 
 namespace pentad::dialogs {
 
 namespace {
-
-QStringList numbers(int from, int to) {
-    QStringList values;
-    for (int v = from; v <= to; ++v)
-        values << QString::number(v);
-    return values;
-}
 
 QStringList offered(attr::Counted c) {
     QStringList values;
@@ -68,7 +62,7 @@ QStringList valueChoices(int kind) {
                 codes << code(a * 10 + b);
         return codes;
     }
-    case 8: return numbers(1, 4);
+    case 8: return numberTexts(1, 4);
     case 9:
     case 10:
     case 24:
@@ -76,12 +70,12 @@ QStringList valueChoices(int kind) {
     case 26:
     case 27:
     case 28:
-    case 29: return numbers(0, 9);
-    case 12: return numbers(1, 9);
+    case 29: return numberTexts(0, 9);
+    case 12: return numberTexts(1, 9);
     case 17: return offered(Counted::PrimeSum);
     case 18: return offered(Counted::CompositeSum);
     case 19:
-    case 20: return numbers(0, 135);
+    case 20: return numberTexts(0, 135);
     case 21: return offered(Counted::Route0Sum);
     case 22: return offered(Counted::Route1Sum);
     case 23: return offered(Counted::Route2Sum);

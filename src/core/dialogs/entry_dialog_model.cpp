@@ -20,6 +20,13 @@ QString joinDialogEntries(const QStringList& entries) {
     return text;
 }
 
+QStringList numberTexts(int from, int to) {
+    QStringList values;
+    for (int v = from; v <= to; ++v)
+        values << QString::number(v);
+    return values;
+}
+
 void EntryDialogModel::open(const QString& fieldText) {
     entries_ = splitDialogEntries(fieldText);
     picked_.reset();

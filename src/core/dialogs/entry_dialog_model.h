@@ -17,6 +17,9 @@ QStringList splitDialogEntries(const QString& fieldText);
 // Every entry followed by ";".
 QString joinDialogEntries(const QStringList& entries);
 
+// The decimal texts from..to.
+QStringList numberTexts(int from, int to);
+
 struct ChecklistItem {
     QString text;
     bool checked = false;

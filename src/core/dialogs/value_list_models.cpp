@@ -1,17 +1,11 @@
 #include "dialogs/value_list_models.h"
 
 #include "attributes/count_tables.h"
+#include "dialogs/entry_dialog_model.h"
 
 namespace pentad::dialogs {
 
 namespace {
-
-QStringList numbers(int from, int to) {
-    QStringList values;
-    for (int v = from; v <= to; ++v)
-        values << QString::number(v);
-    return values;
-}
 
 QStringList numbers(const std::vector<int>& values) {
     QStringList texts;
@@ -99,10 +93,10 @@ QStringList SumDialogModel::offeredValues() const {
         return {};
     using attr::ClassSum;
     switch (kind_) {
-    case 1: return numbers(0, 9 * k);
+    case 1: return numberTexts(0, 9 * k);
     case 2:
     case 3:
-    case 4: return numbers(0, 9);
+    case 4: return numberTexts(0, 9);
     case 5: return numbers(attr::offeredValues(attr::classSumCounts(ClassSum::Big, k)));
     case 6: return numbers(attr::offeredValues(attr::classSumCounts(ClassSum::Small, k)));
     case 7: return numbers(attr::offeredValues(attr::classSumCounts(ClassSum::Odd, k)));
@@ -111,10 +105,10 @@ QStringList SumDialogModel::offeredValues() const {
     case 10:
     case 11:
     case 12:
-    case 13: return numbers(0, (kind_ - 7) * k); // remainders by 3..7: at most (r-1) each
+    case 13: return numberTexts(0, (kind_ - 7) * k); // remainders by 3..7: at most (r-1) each
     case 14:
     case 15:
-    case 16: return numbers(0, k);
+    case 16: return numberTexts(0, k);
     default: return {};
     }
 }
@@ -172,7 +166,7 @@ QStringList TwoPositionDialogModel::offeredValues() const {
     if (tickedCount() < 2)
         return {};
     if (kind_ == 1)
-        return numbers(0, 9);
+        return numberTexts(0, 9);
     QStringList codes;
     for (int v = 0; v < 100; ++v)
         codes << QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
@@ -255,7 +249,7 @@ void RemainderDialogModel::chooseDivisor(int index) {
 }
 
 QStringList RemainderDialogModel::offeredValues() const {
-    return divisor_ ? numbers(0, kDivisors[static_cast<std::size_t>(*divisor_)] - 1) : QStringList();
+    return divisor_ ? numberTexts(0, kDivisors[static_cast<std::size_t>(*divisor_)] - 1) : QStringList();
 }
 
 QString RemainderDialogModel::entryText(const QStringList& checkedValues) const {

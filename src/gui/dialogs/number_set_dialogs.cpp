@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 using dialog_parts::button;
 using dialog_parts::closeRow;
 
@@ -62,6 +64,24 @@ EntryButtons entryButtons(QWidget* parent, QVBoxLayout* column, const std::array
         column->addWidget(p);
     column->addStretch(1);
     return b;
+}
+
+// 删除, 清空 and a click in the list act on the model alike in every dialog; `show` then
+// brings the window up to date.
+template <class Model> void wireEntries(QWidget* self, Model& model, QListWidget* list, const EntryButtons& b,
+                                        std::function<void()> show) {
+    QObject::connect(b.remove, &QPushButton::clicked, self, [&model, list, show] {
+        model.removeEntry(list->currentRow());
+        show();
+    });
+    QObject::connect(b.clear, &QPushButton::clicked, self, [&model, show] {
+        model.clearEntries();
+        show();
+    });
+    QObject::connect(list, &QListWidget::itemClicked, self, [&model, list, show](QListWidgetItem* item) {
+        model.pick(list->row(item));
+        show();
+    });
 }
 
 } // namespace
@@ -108,18 +128,7 @@ TfrmDMSet::TfrmDMSet(QWidget* parent, const QString& fieldText) : QDialog(parent
         readInputs();
         act(model_.modify(list_->currentRow()));
     });
-    connect(b.remove, &QPushButton::clicked, this, [this] {
-        model_.removeEntry(list_->currentRow());
-        showModel();
-    });
-    connect(b.clear, &QPushButton::clicked, this, [this] {
-        model_.clearEntries();
-        showModel();
-    });
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        model_.select(list_->row(item));
-        showModel();
-    });
+    wireEntries(this, model_, list_, b, [this] { showModel(); });
     showModel();
 }
 
@@ -222,18 +231,7 @@ TfrmLvChu::TfrmLvChu(QWidget* parent) : QDialog(parent) {
     });
     connect(b.add, &QPushButton::clicked, this, [this] { act(model_.add()); });
     connect(b.change, &QPushButton::clicked, this, [this] { act(model_.change()); });
-    connect(b.remove, &QPushButton::clicked, this, [this] {
-        model_.removeEntry(list_->currentRow());
-        showModel();
-    });
-    connect(b.clear, &QPushButton::clicked, this, [this] {
-        model_.clearEntries();
-        showModel();
-    });
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        model_.pick(list_->row(item));
-        showModel();
-    });
+    wireEntries(this, model_, list_, b, [this] { showModel(); });
 }
 
 std::optional<QString> TfrmLvChu::edit(int kind, const QString& fieldText) {
@@ -342,18 +340,7 @@ TfrmPiPei::TfrmPiPei(QWidget* parent) : QDialog(parent) {
         readInputs();
         act(model_.change());
     });
-    connect(b.remove, &QPushButton::clicked, this, [this] {
-        model_.removeEntry(list_->currentRow());
-        showModel();
-    });
-    connect(b.clear, &QPushButton::clicked, this, [this] {
-        model_.clearEntries();
-        showModel();
-    });
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        model_.pick(list_->row(item));
-        showModel();
-    });
+    wireEntries(this, model_, list_, b, [this] { showModel(); });
 }
 
 std::optional<QString> TfrmPiPei::edit(const QString& fieldText) {
