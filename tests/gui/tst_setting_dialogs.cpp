@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -141,6 +143,10 @@ private Q_SLOTS:
         pressWith(w, "cmdSJJC", [&title](QDialog& d) {
             title = d.windowTitle();
             QCOMPARE(find<QListWidget>(d, "lstSet")->count(), 2);
+            find<QRadioButton>(d, "rdoZDY")->setChecked(true);
+            QTest::keyClicks(find<QPlainTextEdit>(d, "txtDIY"), "12a34,");
+            QCOMPARE(find<QPlainTextEdit>(d, "txtDIY")->toPlainText(), QStringLiteral("1234,"));
+            find<QRadioButton>(d, "rdoZuHe")->setChecked(true);
             for (const char* pad : {"pnSW1", "pnSQ10", "pnSB5", "pnSS0", "pnSG9"})
                 QTest::mouseClick(find<QWidget>(d, pad), Qt::LeftButton);
             find<QPushButton>(d, "cmdAdd")->click();

@@ -200,6 +200,7 @@ TfrmLvChu::TfrmLvChu(QWidget* parent) : QDialog(parent) {
     auto* customRow = new QHBoxLayout(custom_);
     memo_ = new QPlainTextEdit(custom_);
     memo_->setObjectName(QStringLiteral("txtDIY"));
+    KeyRuleFilter::install(memo_, KeyRuleFilter::Rule::DigitsComma);
     customRow->addWidget(memo_, 1);
     auto* fileButtons = new QVBoxLayout;
     QPushButton* open = button("cmdSelfOpen", QStringLiteral("打 开"), custom_);

@@ -6,10 +6,13 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
-KeyRuleFilter::KeyRuleFilter(QLineEdit* field, Rule rule) : QObject(field), rule_(rule) {}
+KeyRuleFilter::KeyRuleFilter(QObject* field, Rule rule) : QObject(field), rule_(rule) {}
 
 void KeyRuleFilter::install(QLineEdit* field, Rule rule) { field->installEventFilter(new KeyRuleFilter(field, rule)); }
+
+void KeyRuleFilter::install(QPlainTextEdit* memo, Rule rule) { memo->installEventFilter(new KeyRuleFilter(memo, rule)); }
 
 KeyRuleFilter::Rule KeyRuleFilter::ruleOf(pentad::filter::KeyRule keys) {
     using pentad::filter::KeyRule;
@@ -44,12 +47,14 @@ bool KeyRuleFilter::accepts(const QString& typed, const QString& current) const 
 bool KeyRuleFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
-    auto* field = static_cast<QLineEdit*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
     // A pad field never holds a digit twice, whatever is selected when typing.
-    QString kept = field->text();
-    if (field->hasSelectedText())
-        kept.remove(field->selectionStart(), field->selectedText().size());
+    QString kept;
+    if (auto* field = qobject_cast<QLineEdit*>(watched)) {
+        kept = field->text();
+        if (field->hasSelectedText())
+            kept.remove(field->selectionStart(), field->selectedText().size());
+    }
     if (key->matches(QKeySequence::Paste))
         return !accepts(QApplication::clipboard()->text(), kept);
     const QString typed = key->text();
