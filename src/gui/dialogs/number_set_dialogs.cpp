@@ -66,6 +66,20 @@ EntryButtons entryButtons(QWidget* parent, QVBoxLayout* column, const std::array
     return b;
 }
 
+// The entry list box lstSet with 添 加 / 修改 / 删 除 / 清 空 beside it.
+EntryButtons standardEntryArea(QWidget* parent, QVBoxLayout* column, QListWidget** list) {
+    auto* row = new QHBoxLayout;
+    *list = new QListWidget(parent);
+    (*list)->setObjectName(QStringLiteral("lstSet"));
+    row->addWidget(*list, 1);
+    auto* buttonsColumn = new QVBoxLayout;
+    const EntryButtons b = entryButtons(parent, buttonsColumn, {{{"cmdAdd", "添 加"}, {"cmdChange", "修改"},
+                                                                 {"cmdDelete", "删 除"}, {"cmdClear", "清 空"}}});
+    row->addLayout(buttonsColumn);
+    column->addLayout(row, 1);
+    return b;
+}
+
 // 删除, 清空 and a click in the list act on the model alike in every dialog; `show` then
 // brings the window up to date.
 template <class Model> void wireEntries(QWidget* self, Model& model, QListWidget* list, const EntryButtons& b,
@@ -214,16 +228,8 @@ TfrmLvChu::TfrmLvChu(QWidget* parent) : QDialog(parent) {
     column->addWidget(custom_, 1);
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] { model_.memo = memo_->toPlainText(); });
 
-    auto* entryRow = new QHBoxLayout;
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("lstSet"));
-    entryRow->addWidget(list_, 1);
-    auto* buttonsColumn = new QVBoxLayout;
-    const EntryButtons b = entryButtons(this, buttonsColumn, {{{"cmdAdd", "添 加"}, {"cmdChange", "修改"},
-                                                               {"cmdDelete", "删 除"}, {"cmdClear", "清 空"}}});
+    const EntryButtons b = standardEntryArea(this, column, &list_);
     change_ = b.change;
-    entryRow->addLayout(buttonsColumn);
-    column->addLayout(entryRow, 1);
     column->addLayout(closeRow(this, QStringLiteral(" ")));
 
     connect(rdoZuHe_, &QRadioButton::toggled, this, [this](bool on) {
@@ -322,16 +328,8 @@ TfrmPiPei::TfrmPiPei(QWidget* parent) : QDialog(parent) {
     countRow->addWidget(tolerant_);
     countRow->addStretch(1);
     column->addWidget(countsBox);
-    auto* entryRow = new QHBoxLayout;
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("lstSet"));
-    entryRow->addWidget(list_, 1);
-    auto* buttonsColumn = new QVBoxLayout;
-    const EntryButtons b = entryButtons(this, buttonsColumn, {{{"cmdAdd", "添 加"}, {"cmdChange", "修改"},
-                                                               {"cmdDelete", "删 除"}, {"cmdClear", "清 空"}}});
+    const EntryButtons b = standardEntryArea(this, column, &list_);
     change_ = b.change;
-    entryRow->addLayout(buttonsColumn);
-    column->addLayout(entryRow, 1);
     column->addLayout(closeRow(this, QStringLiteral(" ")));
     connect(b.add, &QPushButton::clicked, this, [this] {
         readInputs();
