@@ -54,23 +54,6 @@ bool acceptsTypedDigit(const QString& text, QChar key) {
     return key >= u'0' && key <= u'9' && !text.contains(key);
 }
 
-std::vector<int> candidateSpace(const std::array<QString, 5>& pads) {
-    std::array<attr::DigitMask, 5> masks{};
-    for (std::size_t i = 0; i < 5; ++i)
-        masks[i] = padMask(pads[i]);
-    std::vector<int> space;
-    space.reserve(candidateCount(pads));
-    for (int n = 0; n < 100000; ++n) {
-        const attr::Digits d = attr::digitsOf(n);
-        bool allowed = true;
-        for (std::size_t i = 0; i < 5 && allowed; ++i)
-            allowed = attr::inMask(masks[i], d[i]);
-        if (allowed)
-            space.push_back(n);
-    }
-    return space;
-}
-
 std::size_t candidateCount(const std::array<QString, 5>& pads) {
     std::size_t count = 1;
     for (const QString& pad : pads)

@@ -28,9 +28,8 @@ QString applyQuickChoice(const QString& text, QuickChoice choice);
 // The typing rule: only digits not yet in the field are accepted.
 bool acceptsTypedDigit(const QString& text, QChar key);
 
-// The candidate space of five pad texts (万..个): every n in 0..99999 ascending whose digits are
-// all selected at their positions.
-std::vector<int> candidateSpace(const std::array<QString, 5>& pads);
+// The size of the candidate space of five pad texts (万..个): the numbers whose digits are all
+// selected at their positions.
 std::size_t candidateCount(const std::array<QString, 5>& pads);
 
 } // namespace pentad::filter
