@@ -3,7 +3,8 @@
 #include "dialogs/entry_dialog_model.h"
 #include "filter/filter_state.h"
 #include "filter/list_fills.h"
-#include "filter/position_pads.h"
+#include "attributes/group_forms.h"
+#include "attributes/history_classes.h"
 
 namespace pentad::dialogs {
 
@@ -181,8 +182,7 @@ void MatchingModel::clearInputs() {
 std::optional<QString> MatchingModel::makeEntry(QString* refusal) const {
     QStringList groups;
     for (const QString& row : rows) {
-        const QString ascending = filter::applyQuickChoice(filter::applyQuickChoice(row, filter::QuickChoice::Invert),
-                                                           filter::QuickChoice::Invert);
+        const QString ascending = attr::setText(attr::digitMaskOf(row));
         if (ascending.isEmpty()) {
             *refusal = kIncomplete;
             return std::nullopt;

@@ -30,9 +30,9 @@ Catalogue::Catalogue() {
     for (const GroupBoxSpec& g : groups_)
         for (const ConditionSpec& c : g.conditions) {
             for (const ControlSpec& control : c.controls)
-                index_.insert(control.name, {&g, &c, &control});
+                index_.insert(control.name, {&c, &control});
             if (!c.button.isEmpty())
-                index_.insert(c.button, {&g, &c, nullptr});
+                index_.insert(c.button, {&c, nullptr});
         }
 }
 
@@ -56,7 +56,6 @@ const ConditionSpec* Catalogue::conditionOf(const QString& controlName) const {
 
 const ControlSpec* Catalogue::control(const QString& name) const { return index_.value(name).control; }
 
-const GroupBoxSpec* Catalogue::groupOf(const QString& controlName) const { return index_.value(controlName).group; }
 
 QString pageCaption(int page) { return QStringLiteral("过滤") + QString::number(page); }
 

@@ -119,10 +119,9 @@ public:
     // The group boxes of one page (1..10) in their order on the page.
     std::vector<const GroupBoxSpec*> page(int page) const;
 
-    // The control, row and group box of a control or button name; null for an unknown name.
+    // The control and row of a control or button name; null for an unknown name.
     const ControlSpec* control(const QString& name) const;
     const ConditionSpec* conditionOf(const QString& controlName) const;
-    const GroupBoxSpec* groupOf(const QString& controlName) const;
 
     static const Catalogue& instance();
 
@@ -131,7 +130,6 @@ private:
     std::vector<GroupBoxSpec> groups_; // by number
     std::vector<QString> pageOrder_;   // group box names as the pages show them
     struct Place {
-        const GroupBoxSpec* group = nullptr;
         const ConditionSpec* condition = nullptr;
         const ControlSpec* control = nullptr; // null for a button
     };

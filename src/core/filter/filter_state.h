@@ -28,8 +28,6 @@ public:
     void setChecked(const QString& name, bool checked) { controls_[name].checked = checked; }
     void setIndex(const QString& name, int index) { controls_[name].index = index; }
 
-    const std::map<QString, ControlValue>& controls() const { return controls_; }
-
 private:
     std::map<QString, ControlValue> controls_;
 };

@@ -9,8 +9,6 @@ SettingDialogs::SettingDialogs(QWidget* owner)
       digitSum_(new TfrmADSum(owner)), remainders_(new TfrmTSH(owner)), frontThrees_(new TfrmLvP3(owner)),
       keepKill_(new TfrmLvChu(owner)), matching_(new TfrmPiPei(owner)), owner_(owner) {}
 
-bool SettingDialogs::available(const pentad::filter::ConditionSpec& row) const { return !row.dialog.isEmpty(); }
-
 std::optional<QString> SettingDialogs::open(const pentad::filter::ConditionSpec& row, const QString& fieldText) {
     if (row.dialog == QStringLiteral("TfrmSum"))
         return sum_->edit(row.dialogKind, fieldText);

@@ -22,8 +22,6 @@ class SettingDialogs {
 public:
     explicit SettingDialogs(QWidget* owner);
 
-    // Whether the row's dialog is in the program.
-    bool available(const pentad::filter::ConditionSpec& row) const;
     // Opens the row's dialog on the field text: the new text on 确定, nothing on 取消.
     std::optional<QString> open(const pentad::filter::ConditionSpec& row, const QString& fieldText);
 

@@ -158,8 +158,8 @@ void FilterPages::addRow(QGridLayout* grid, int row, const ConditionSpec& spec, 
             connect(button, &QPushButton::clicked, this, [this, name = spec.button] { Q_EMIT generateRequested(name); });
         else
             connect(button, &QPushButton::clicked, this, [this, &spec] {
-                if (openDialog_.open)
-                    openDialog_.open(spec);
+                if (openDialog_)
+                    openDialog_(spec);
             });
     }
     if (!spec.toleranceBox.isEmpty())
@@ -172,7 +172,7 @@ void FilterPages::applyEnableRule(const ConditionSpec& spec) {
     const bool on = static_cast<QCheckBox*>(controls_.at(spec.enableBox))->isChecked();
     for (const QString& name : spec.dependents()) {
         if (const auto b = buttons_.find(name); b != buttons_.end())
-            b->second->setEnabled(on && openDialog_.available && openDialog_.available(spec));
+            b->second->setEnabled(on && openDialog_);
         else
             controls_.at(name)->setEnabled(on);
     }

@@ -27,11 +27,8 @@ public:
 
     QWidget* control(const QString& name) const;
 
-    // What a row's "设置" button opens. Buttons whose dialog is not available stay disabled.
-    struct DialogOpener {
-        std::function<bool(const pentad::filter::ConditionSpec&)> available;
-        std::function<void(const pentad::filter::ConditionSpec&)> open;
-    };
+    // What a row's "设置" button opens. Without an opener the buttons stay disabled.
+    using DialogOpener = std::function<void(const pentad::filter::ConditionSpec&)>;
     void setDialogOpener(DialogOpener opener);
 
 Q_SIGNALS:

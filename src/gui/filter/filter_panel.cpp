@@ -49,12 +49,11 @@ FilterPanel::FilterPanel(TfrmMain& main, QWidget* parent) : QWidget(parent), mai
     row->addWidget(buildResults());
     connect(pages_, &FilterPages::generateRequested, this, &FilterPanel::generateSets);
     dialogs_ = std::make_unique<SettingDialogs>(this);
-    pages_->setDialogOpener({[this](const filter::ConditionSpec& row) { return dialogs_->available(row); },
-                             [this](const filter::ConditionSpec& row) {
-                                 auto* field = static_cast<QLineEdit*>(pages_->control(row.valueField));
-                                 if (const auto text = dialogs_->open(row, field->text()))
-                                     field->setText(*text);
-                             }});
+    pages_->setDialogOpener([this](const filter::ConditionSpec& row) {
+        auto* field = static_cast<QLineEdit*>(pages_->control(row.valueField));
+        if (const auto text = dialogs_->open(row, field->text()))
+            field->setText(*text);
+    });
 }
 
 FilterPanel::~FilterPanel() = default;
@@ -193,11 +192,11 @@ void FilterPanel::cmdSelectClick() {
     TfrmProcess& progress = main_.processWindow();
     progress.setState(QStringLiteral("过滤进度"));
     progress.showOver();
-    const filter::FilterOutcome outcome = filter::runFilterRequest(request, [&progress](int percent) {
+    filter::FilterOutcome outcome = filter::runFilterRequest(request, [&progress](int percent) {
         progress.setPercent(percent);
         return true;
     });
-    results_->setResults(outcome.run.results);
+    results_->setResults(std::move(outcome.run.results));
     progress.setPercent(100);
     progress.hide();
     showCount();
